@@ -1,0 +1,22 @@
+// The entry point of every test program: a headless toolkit and a private
+// preference folder, so no test touches the user's settings or a display.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+#include "ui/toolkit/Runtime.h"
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  std::string dir = (std::filesystem::temp_directory_path() / "tarnwick-test-XXXXXX").string();
+  if (mkdtemp(dir.data()) != nullptr) setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
+  tk::InitRuntime(argc, argv);
+  const int result = RUN_ALL_TESTS();
+  std::error_code ignored;
+  std::filesystem::remove_all(dir, ignored);
+  return result;
+}

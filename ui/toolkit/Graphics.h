@@ -1,0 +1,83 @@
+#pragma once
+#include <QImage>
+#include <QPainter>
+#include <cstdint>
+#include <memory>
+
+#include "ui/toolkit/Color.h"
+
+class QPaintDevice;
+class QPagedPaintDevice;
+
+namespace tk {
+
+class Picture;
+
+// A drawing surface: a picture, a canvas being painted, or a printer page.
+// ForeColor, PenWidth and PenHeight apply to what is drawn after them.
+class Graphics {
+ public:
+  // Drawing on an image (a picture's surface).
+  explicit Graphics(QImage* image);
+  // Drawing on another device (a widget being painted, a printer), whose
+  // size in pixels is width x height.
+  Graphics(QPaintDevice* device, int width, int height);
+  ~Graphics();
+  Graphics(const Graphics&) = delete;
+  Graphics& operator=(const Graphics&) = delete;
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+
+  Color ForeColor() const { return foreColor_; }
+  void SetForeColor(Color c) { foreColor_ = c; }
+  int PenWidth() const { return penWidth_; }
+  void SetPenWidth(int w) { penWidth_ = w; }
+  int PenHeight() const { return penHeight_; }
+  void SetPenHeight(int h) { penHeight_ = h; }
+
+  // Fills the rectangle with ForeColor, clipped to the surface.
+  void FillRect(double x, double y, double w, double h);
+  // The outline of the rectangle, inside it, PenWidth / PenHeight thick.
+  void DrawRect(double x, double y, double w, double h);
+  void DrawLine(double x1, double y1, double x2, double y2);
+  // The source rectangle of p scaled into the destination rectangle;
+  // transparent pixels leave the surface unchanged.
+  void DrawPicture(const std::shared_ptr<Picture>& p, double x, double y, double w, double h,
+                   double sx, double sy, double sw, double sh);
+  // The whole of p at its own size.
+  void DrawPicture(const std::shared_ptr<Picture>& p, double x, double y);
+
+  // Printer pages: the number of copies asked for, and the start of a new
+  // page. A surface that is no printer has one copy and no pages.
+  int Copies() const { return copies_; }
+  void SetCopies(int n) { copies_ = n; }
+  void SetPagedDevice(QPagedPaintDevice* device) { paged_ = device; }
+  void NextPage();
+
+  // The painter, begun on first use.
+  QPainter& Painter();
+  // Ends drawing; the next drawing call begins again.
+  void End();
+
+ private:
+  const QImage& Scaled(const QImage& source, int w, int h);
+
+  QImage* image_ = nullptr;
+  QPaintDevice* device_ = nullptr;
+  QPagedPaintDevice* paged_ = nullptr;
+  QPainter painter_;
+  int width_ = 0;
+  int height_ = 0;
+  Color foreColor_ = 0x000000;
+  int penWidth_ = 1;
+  int penHeight_ = 1;
+  int copies_ = 1;
+
+  // The last scaled picture: a maze paints one wall tile thousands of times
+  // at one size, so it is scaled once and then copied.
+  std::int64_t scaledKey_ = 0;
+  QImage scaled_;
+};
+
+}  // namespace tk
