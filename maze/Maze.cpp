@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "maze/Module1.h"
 #include "solver/Module1.h"
@@ -36,44 +37,86 @@ void CreateMaze(std::int64_t width, std::int64_t height, bool newDoor) {
 
 void GenerateMaze() {
   COORDS cell;
-  COORDS next;
   tk::Random random;
   random.RandomizeSeed();
 
   blnMaze.Resize(MAZE_X, MAZE_Y);
-  std::int64_t added = 0;
-  const double rooms = double((MAZE_X - 1) * (MAZE_Y - 1)) / 4.0;
+  const std::int64_t maxX = MAZE_X, maxY = MAZE_Y, lineLength = RANDOMISATION;
+  const double rooms = double((maxX - 1) * (maxY - 1)) / 4.0;
 
-  for (;;) {
-    cell.X = random.InRange(2, MAZE_X - 1);
-    cell.Y = random.InRange(2, MAZE_Y - 1);
-    cell.X = (cell.X / 2) * 2;
-    cell.Y = (cell.Y / 2) * 2;
-    if (added == 0) blnMaze(cell.X, cell.Y) = 1;
+  // A maze is made at every step of a dragged size slider, so the walk runs
+  // on a private view of the rooms: room (x, y) sits at (x / 2, y / 2) of a
+  // table framed by a ring of cells marked taken. "Is the room two steps
+  // away free?" is then one load, and it answers exactly as IsFree does for
+  // every position a walk can reach (inside the room area: an unopened room;
+  // outside it: no).
+  const std::int64_t roomCols = (maxX - 1) / 2, roomRows = (maxY - 1) / 2;
+  const std::int64_t rstride = roomCols + 2;
+  static thread_local std::vector<std::uint8_t> taken;
+  taken.assign(std::size_t(rstride * (roomRows + 2)), 1);
+  for (std::int64_t ry = 1; ry <= roomRows; ++ry)
+    std::fill_n(taken.begin() + ry * rstride + 1, roomCols, std::uint8_t(0));
 
-    if (blnMaze(cell.X, cell.Y)) {
-      RandomDirections();
-      for (;;) {
-        if (random.InRange(0, RANDOMISATION) == 0) RandomDirections();
-        bool moved = false;
-        for (int i = 0; i < 4; ++i) {
-          const std::int64_t dX = cDir[i].X;
-          const std::int64_t dY = cDir[i].Y;
-          next.X = cell.X + 2 * dX;
-          next.Y = cell.Y + 2 * dY;
-          if (IsFree(next)) {
-            blnMaze(next.X, next.Y) = 1;
-            blnMaze(cell.X + dX, cell.Y + dY) = 1;
-            cell = next;
-            ++added;
-            moved = true;
-            break;
-          }
-        }
-        if (!moved) break;
-      }
+  const std::int64_t gstride = blnMaze.Stride();
+  bool* const grid = blnMaze.Data();
+  std::uint8_t* const room = taken.data();
+  // Per direction order, the step of each entry in room and in grid indexes.
+  std::int64_t roomStep[4][4], gridStep[4][4];
+  for (int o = 0; o < 4; ++o) {
+    for (int i = 0; i < 4; ++i) {
+      roomStep[o][i] = kOrders[o][i][0] + kOrders[o][i][1] * rstride;
+      gridStep[o][i] = kOrders[o][i][0] + kOrders[o][i][1] * gstride;
     }
-    if (rooms <= double(added + 1)) break;
+  }
+
+  std::int64_t order = 0;
+  bool drewOrder = false;
+  std::int64_t added = 0;
+  {
+    tk::Random::Burst draw;
+    for (;;) {
+      cell.X = draw.InRange(2, maxX - 1);
+      cell.Y = draw.InRange(2, maxY - 1);
+      cell.X = (cell.X / 2) * 2;
+      cell.Y = (cell.Y / 2) * 2;
+      std::int64_t r = (cell.Y / 2) * rstride + cell.X / 2;
+      std::int64_t g = cell.Y * gstride + cell.X;
+      if (added == 0) {
+        // The seed room.
+        grid[g] = true;
+        room[r] = 1;
+      }
+      // A walk from a room with no free neighbour ends before its first step
+      // whatever order it draws, and the draws are never seen, so such a walk
+      // is skipped; so is the order drawn at the start of a walk when the
+      // first step draws a new one anyway (line length 0). The mazes come out
+      // with the same chances either way.
+      const bool walk = grid[g] && !(room[r - 1] && room[r + 1] && room[r - rstride] && room[r + rstride]);
+      if (walk) {
+        // Every walk starts with a new direction order.
+        if (lineLength != 0) order = draw.InRange(0, 3);
+        drewOrder = true;
+        for (;;) {
+          // A draw from 0..0 is always 0, so line length 0 needs no draw.
+          if (lineLength == 0 || draw.InRange(0, lineLength) == 0) order = draw.InRange(0, 3);
+          int i = 0;
+          while (i < 4 && room[r + roomStep[order][i]]) ++i;
+          if (i == 4) break;
+          room[r += roomStep[order][i]] = 1;
+          grid[g + gridStep[order][i]] = true;
+          grid[g += 2 * gridStep[order][i]] = true;
+          ++added;
+        }
+      }
+      if (rooms <= double(added + 1)) break;
+    }
+  }
+  if (drewOrder) {
+    for (int i = 0; i < 4; ++i) {
+      cDir[i] = COORDS{};
+      cDir[i].X = kOrders[order][i][0];
+      cDir[i].Y = kOrders[order][i][1];
+    }
   }
 }
 
