@@ -25,4 +25,17 @@ inline bool hasSolution = false;
 // The exit node of the last successful search.
 inline std::shared_ptr<GridSearchNode> finalnode;
 
+// Sets the node's key (its straight-line distance to the exit door cell) and
+// inserts it into the frontier after every node with a smaller key and before
+// every node with an equal or larger one.
+void EnqueueNode(std::shared_ptr<GridSearchNode> node);
+// Prepares a search on the current grid: only the entrance marked and queued.
+void Reset();
+// One expansion: the node at the head of the frontier and its four neighbours.
+void DoOneSearchStep();
+// Examines one neighbour cell of the node being expanded.
+void Consider(std::int64_t column, std::int64_t row, const std::shared_ptr<GridSearchNode>& parent);
+// Ends a successful search with the exit node.
+void FoundSolution(std::shared_ptr<GridSearchNode> node);
+
 }  // namespace PathFind
