@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-apps desktop-file-utils poppler-utils
+  xvfb xauth xdotool x11-apps x11-utils desktop-file-utils poppler-utils
   fonts-dejavu-core
 )
 missing=()

@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# Runs the real program on a real X display (Xvfb), clicks it with xdotool and
+# checks what it leaves in its preference file.
+#   e2e_desktop.sh PROGRAM basic|pro
+set -uo pipefail
+program=$1
+mode=${2:-basic}
+
+for tool in Xvfb xdotool xwd; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIPPED: $tool is not installed (scripts/deps.sh installs it)"
+    exit 77
+  fi
+done
+
+work=$(mktemp -d)
+display=""
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null
+  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAILED: $*"; [[ -f $ini ]] && { echo "INI file:"; tr '\r' '\n' <"$ini"; }; exit 1; }
+
+# A free display number of our own.
+for n in $(seq 90 140); do
+  if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then display=":$n"; break; fi
+done
+[[ -n $display ]] || fail "no free X display"
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+export DISPLAY=$display
+export XDG_CONFIG_HOME=$work/config
+unset QT_QPA_PLATFORM
+mkdir -p "$XDG_CONFIG_HOME"
+ini=$XDG_CONFIG_HOME/OxlTarnwickLanes/TarnwickLanes.ini
+
+start_program() {
+  "$program" >"$work/program.log" 2>&1 &
+  app_pid=$!
+  window=""
+  for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --name '^Tarnwick Lanes$' 2>/dev/null | head -1)
+    [[ -n $window ]] && break
+    sleep 0.1
+  done
+  [[ -n $window ]] || fail "the main window did not appear"
+  sleep 0.5
+  # The content area sits below the menu bar: the window's extra height.
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  menu_height=$((HEIGHT - content_height))
+}
+
+# Clicks the middle of a control given in the window's content coordinates.
+click() {
+  local x=$(($1 + $3 / 2)) y=$(($2 + $4 / 2 + menu_height))
+  xdotool mousemove --window "$window" "$x" "$y" click 1
+  sleep 0.4
+}
+
+snapshot() { xwd -silent -id "$window" -out "$1"; }
+
+wait_exit() {
+  local status
+  for _ in $(seq 100); do
+    if ! kill -0 "$app_pid" 2>/dev/null; then
+      wait "$app_pid"; status=$?
+      app_pid=""
+      [[ $status -eq 0 ]] || fail "the program ended with status $status"
+      return 0
+    fi
+    sleep 0.1
+  done
+  fail "the program did not end after Quit"
+}
+
+ini_value() { tr '\r' '\n' <"$ini" | awk -v s="[$1]" -v k="$2=" '$0==s{f=1;next} /^\[/{f=0} f&&index($0,k)==1{print substr($0,length(k)+1)}'; }
+
+if [[ $mode == basic ]]; then
+  content_height=776
+  start_program
+  snapshot "$work/before.xwd"
+  click 665 154 60 80          # Harder
+  snapshot "$work/after.xwd"
+  cmp -s "$work/before.xwd" "$work/after.xwd" && fail "Harder did not change the maze"
+  click 593 624 132 132        # Quit
+  wait_exit
+  [[ -f $ini ]] || fail "no preference file was written"
+  [[ $(ini_value Basic Difficulty) == 23 ]] || fail "Difficulty is not 23"
+  [[ $(ini_value Basic Icon) == 0 ]] || fail "Icon is not 0"
+
+  # The next start restores difficulty 23: quitting at once writes it back.
+  start_program
+  click 593 624 132 132
+  wait_exit
+  [[ $(ini_value Basic Difficulty) == 23 ]] || fail "the second run did not start at difficulty 23"
+  echo "simple window: Harder, Quit and the stored difficulty work"
+else
+  mkdir -p "$(dirname "$ini")"
+  printf '[Startup]\rBasicPro=1\r' >"$ini"
+  content_height=803
+  start_program
+  snapshot "$work/maze.xwd"
+  click 635 347 100 100        # Solve
+  solved=""
+  for _ in $(seq 150); do
+    sleep 0.2
+    snapshot "$work/now.xwd"
+    # Once the path is drawn the picture stops changing.
+    if [[ -f $work/last.xwd ]] && cmp -s "$work/now.xwd" "$work/last.xwd" && ! cmp -s "$work/now.xwd" "$work/maze.xwd"; then
+      solved=1; break
+    fi
+    cp "$work/now.xwd" "$work/last.xwd"
+  done
+  [[ -n $solved ]] || fail "the search did not finish with a path"
+  click 691 154 60 80          # Door
+  click 635 683 100 100        # Quit
+  wait_exit
+  for key in Width Height LineLength Icon Door; do
+    [[ -n $(ini_value Pro "$key") ]] || fail "section Pro lacks $key"
+  done
+  [[ $(ini_value Pro Width) == 25 && $(ini_value Pro Height) == 17 ]] || fail "Width/Height are not 25/17"
+  echo "advanced window: Solve, Door, Quit and section Pro work"
+fi
+echo "1 passed, 0 failed"
