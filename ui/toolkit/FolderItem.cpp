@@ -1,0 +1,219 @@
+#include "ui/toolkit/FolderItem.h"
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "ui/toolkit/Picture.h"
+
+namespace fs = std::filesystem;
+
+namespace tk {
+
+namespace {
+
+std::shared_ptr<FileSeam>& Seam() {
+  static std::shared_ptr<FileSeam> seam;
+  return seam;
+}
+
+bool Fails(FileOp op, const std::string& path) {
+  const auto& seam = Seam();
+  return seam && seam->Fails(op, path);
+}
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t n = ::write(fd, data, size);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data += n;
+    size -= std::size_t(n);
+  }
+  return true;
+}
+
+// A name for a temporary file that no other writer picks at the same time.
+std::string TempSuffix() {
+  static unsigned counter = 0;
+  const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, ".%ld.%u.%llx", long(::getpid()), ++counter,
+                static_cast<unsigned long long>(now));
+  return buffer;
+}
+
+}  // namespace
+
+void SetFileSeam(std::shared_ptr<FileSeam> seam) { Seam() = std::move(seam); }
+
+FolderItem::FolderItem(std::string nativePath) : path_(std::move(nativePath)) {}
+
+std::shared_ptr<FolderItem> FolderItem::Child(const std::string& name) const {
+  return std::make_shared<FolderItem>((fs::path(path_) / name).string());
+}
+
+std::shared_ptr<FolderItem> FolderItem::Parent() const {
+  fs::path p(path_);
+  if (p.has_filename()) return std::make_shared<FolderItem>(p.parent_path().string());
+  return std::make_shared<FolderItem>(p.parent_path().parent_path().string());
+}
+
+bool FolderItem::Exists() const {
+  std::error_code ec;
+  return fs::exists(path_, ec);
+}
+
+bool FolderItem::Directory() const {
+  std::error_code ec;
+  return fs::is_directory(path_, ec);
+}
+
+std::string FolderItem::Name() const {
+  fs::path p(path_);
+  if (!p.has_filename()) p = p.parent_path();
+  return p.filename().string();
+}
+
+bool FolderItem::CreateAsFolder() const {
+  // Missing parents are made too: a fresh account may have no ~/.config yet.
+  std::error_code ec;
+  fs::create_directories(path_, ec);
+  return Directory();
+}
+
+std::optional<std::string> FolderItem::ReadAll(std::size_t limit) const {
+  if (Fails(FileOp::Read, path_)) return std::nullopt;
+  // Non-blocking, so that a pipe in the file's place cannot hang the open.
+  const int fd = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  std::optional<std::string> result;
+  struct stat st {};
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && std::size_t(st.st_size) <= limit) {
+    std::string text;
+    text.reserve(std::size_t(st.st_size));
+    char buffer[65536];
+    bool ok = true;
+    for (;;) {
+      const ssize_t n = ::read(fd, buffer, sizeof buffer);
+      if (n == 0) break;
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        ok = false;
+        break;
+      }
+      if (text.size() + std::size_t(n) > limit) {  // it grew while we read
+        ok = false;
+        break;
+      }
+      text.append(buffer, std::size_t(n));
+    }
+    if (ok) result = std::move(text);
+  }
+  ::close(fd);
+  return result;
+}
+
+bool FolderItem::WriteTextFile(const std::string& text) const {
+  if (Fails(FileOp::Create, path_)) return false;
+  const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  bool ok;
+  if (Fails(FileOp::Write, path_)) {
+    WriteAll(fd, text.data(), text.size() / 2);
+    ok = false;
+  } else {
+    ok = WriteAll(fd, text.data(), text.size());
+  }
+  return ::close(fd) == 0 && ok;
+}
+
+bool FolderItem::ReplaceTextFile(const std::string& text) const { return ReplaceWith(text.data(), text.size()); }
+
+bool FolderItem::ReplaceWith(const char* data, std::size_t size) const {
+  std::error_code ec;
+  fs::path target(path_);
+  // Through a symbolic link (a settings file kept elsewhere) the file it
+  // points at is replaced, not the link.
+  if (fs::is_symlink(fs::symlink_status(target, ec))) {
+    fs::path real = fs::canonical(target, ec);
+    if (!ec) target = real;
+  }
+  fs::path folder = target.parent_path();
+  if (folder.empty()) folder = ".";
+  struct stat old {};
+  const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+
+  if (Fails(FileOp::Create, path_)) return false;
+  // Hidden, and short enough to stay within the name limit.
+  const std::string base = "." + target.filename().string().substr(0, 200);
+  std::string temp;
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    temp = (folder / (base + TempSuffix())).string();
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) return false;
+  }
+  if (fd < 0) return false;
+
+  bool ok = true;
+  if (replacing) {
+    // The new file takes the place of the old one with its owner and mode;
+    // changing the owner only works for root, where it matters.
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+    }
+    ::fchmod(fd, old.st_mode & 07777);
+  }
+  if (Fails(FileOp::Write, path_)) {
+    WriteAll(fd, data, size / 2);
+    ok = false;
+  } else {
+    ok = WriteAll(fd, data, size);
+  }
+  // On disk before the rename, so a crash cannot leave an empty file behind.
+  if (ok) ok = ::fdatasync(fd) == 0;
+  if (::close(fd) != 0) ok = false;
+  if (ok && Fails(FileOp::Rename, path_)) ok = false;
+  if (ok) ok = ::rename(temp.c_str(), target.c_str()) == 0;
+  if (!ok) ::unlink(temp.c_str());
+  return ok;
+}
+
+bool FolderItem::SaveAsPicture(const std::shared_ptr<Picture>& picture, int format) const {
+  if (!picture || format != kPNG) return false;
+  if (Fails(FileOp::SavePicture, path_)) return false;
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly)) return false;
+  if (!picture->Image().save(&buffer, "PNG")) return false;
+  buffer.close();
+  return ReplaceWith(bytes.constData(), std::size_t(bytes.size()));
+}
+
+std::shared_ptr<FolderItem> SpecialFolder::Preferences() {
+  const char* config = std::getenv("XDG_CONFIG_HOME");
+  if (config != nullptr && *config != '\0') return std::make_shared<FolderItem>(config);
+  const char* home = std::getenv("HOME");
+  std::string dir;
+  if (home != nullptr && *home != '\0') {
+    dir = home;
+  } else if (const passwd* pw = ::getpwuid(::getuid()); pw != nullptr && pw->pw_dir != nullptr) {
+    dir = pw->pw_dir;
+  }
+  return std::make_shared<FolderItem>((fs::path(dir) / ".config").string());
+}
+
+}  // namespace tk

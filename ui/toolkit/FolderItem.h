@@ -1,0 +1,87 @@
+#pragma once
+#include <cstddef>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace tk {
+
+class Picture;
+
+// A file or folder by its path; the item need not exist. Reads and writes
+// move bytes exactly as they are: no line ends are translated, no encoding
+// is assumed.
+class FolderItem {
+ public:
+  explicit FolderItem(std::string nativePath);
+
+  // The item called name inside this folder, whether or not it exists.
+  std::shared_ptr<FolderItem> Child(const std::string& name) const;
+  // The folder that holds this item.
+  std::shared_ptr<FolderItem> Parent() const;
+
+  bool Exists() const;
+  // True when the item is a folder.
+  bool Directory() const;
+  // The last part of the path.
+  std::string Name() const;
+  const std::string& NativePath() const { return path_; }
+
+  // Creates the item as a folder; an existing folder is left unchanged.
+  // True when a folder is there afterwards.
+  bool CreateAsFolder() const;
+
+  // The whole content of a regular file, or nothing when the item is not a
+  // regular file, cannot be read, or holds more than limit bytes.
+  std::optional<std::string> ReadAll(std::size_t limit = std::numeric_limits<std::size_t>::max()) const;
+
+  // Creates the file, or empties an existing one, and writes text into it.
+  bool WriteTextFile(const std::string& text) const;
+
+  // Replaces the file's content with text so that the file always holds
+  // either the whole old content or the whole new one: the text goes into a
+  // temporary file in the same folder, which is then renamed over the file.
+  // A symbolic link keeps pointing at its file, and an existing file keeps
+  // its permissions. On failure the file is untouched and no temporary file
+  // is left behind.
+  bool ReplaceTextFile(const std::string& text) const;
+
+  // Writes the picture in the given format (150 = PNG) the same safe way as
+  // ReplaceTextFile. False when the picture is missing, the format unknown,
+  // or the file cannot be written.
+  bool SaveAsPicture(const std::shared_ptr<Picture>& picture, int format) const;
+
+  static constexpr int kPNG = 150;
+
+ private:
+  bool ReplaceWith(const char* data, std::size_t size) const;
+
+  std::string path_;
+};
+
+class SpecialFolder {
+ public:
+  // The user's preferences folder: $XDG_CONFIG_HOME when set and not empty,
+  // else ~/.config.
+  static std::shared_ptr<FolderItem> Preferences();
+};
+
+// The file operations that tests can make fail.
+enum class FileOp { Read, Create, Write, Rename, SavePicture };
+
+// Tests install a seam to make file operations on chosen paths fail, where
+// permissions would not (tests may run as root). A failing Write stores half
+// of its bytes first, as a full disk would.
+class FileSeam {
+ public:
+  virtual ~FileSeam() = default;
+  // True when op on the item at nativePath is to fail. For writes the path
+  // is the file being written, never its temporary file.
+  virtual bool Fails(FileOp op, const std::string& nativePath) = 0;
+};
+
+// Installs a seam (nullptr: every operation runs normally).
+void SetFileSeam(std::shared_ptr<FileSeam> seam);
+
+}  // namespace tk
