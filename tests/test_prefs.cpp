@@ -281,6 +281,11 @@ TEST_F(Prefs, WholeKeysOnly) {
   Set("Basic", "Icon", "2");
   EXPECT_EQ(File(), "[Basic]\rBigIcon=5\rIcon=2\r");
   EXPECT_EQ(Get("Basic", "BigIcon"), "5");
+  // Nor the start of "IconSet".
+  Store("[Basic]\rIconSet=5\r");
+  EXPECT_EQ(Get("Basic", "Icon"), "");
+  Set("Basic", "Icon", "2");
+  EXPECT_EQ(File(), "[Basic]\rIconSet=5\rIcon=2\r");
   // An empty section directly followed by another keeps its settings apart.
   Store("[Basic]\r[Pro]\rIcon=7\r");
   EXPECT_EQ(Get("Basic", "Icon"), "");

@@ -1,0 +1,161 @@
+// The toolkit's file layer: paths, exact reads, safe replacement, pictures.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QImage>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "ui/toolkit/FolderItem.h"
+#include "ui/toolkit/Picture.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+class FailAll : public tk::FileSeam {
+ public:
+  explicit FailAll(tk::FileOp op) : op_(op) {}
+  bool Fails(tk::FileOp op, const std::string&) override { return op == op_; }
+
+ private:
+  tk::FileOp op_;
+};
+
+class Files : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("tarnwick-files-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    folder_ = std::make_shared<tk::FolderItem>(dir_.string());
+  }
+  void TearDown() override {
+    tk::SetFileSeam(nullptr);
+    fs::remove_all(dir_);
+  }
+  int Entries() const { return int(std::distance(fs::directory_iterator(dir_), fs::directory_iterator())); }
+
+  fs::path dir_;
+  std::shared_ptr<tk::FolderItem> folder_;
+};
+
+TEST_F(Files, PathsAndFolders) {
+  auto item = folder_->Child("OxlTarnwickLanes")->Child("TarnwickLanes.ini");
+  EXPECT_EQ(item->NativePath(), (dir_ / "OxlTarnwickLanes" / "TarnwickLanes.ini").string());
+  EXPECT_EQ(item->Name(), "TarnwickLanes.ini");
+  EXPECT_EQ(item->Parent()->NativePath(), (dir_ / "OxlTarnwickLanes").string());
+  EXPECT_FALSE(item->Exists());
+  EXPECT_FALSE(item->Parent()->Directory());
+
+  // Missing parents are made; an existing folder keeps what it holds.
+  auto deep = folder_->Child("a")->Child("b");
+  EXPECT_TRUE(deep->CreateAsFolder());
+  EXPECT_TRUE(deep->Directory());
+  ASSERT_TRUE(deep->Child("keep.txt")->WriteTextFile("x"));
+  EXPECT_TRUE(deep->CreateAsFolder());
+  EXPECT_EQ(ReadBytes(dir_ / "a" / "b" / "keep.txt"), "x");
+  // A file where the folder should be is not a folder.
+  EXPECT_FALSE(deep->Child("keep.txt")->CreateAsFolder());
+}
+
+TEST_F(Files, ReadsBytesExactly) {
+  const std::string bytes("a\rb\r\nc\nd\0e\xff", 11);
+  auto file = folder_->Child("f");
+  ASSERT_TRUE(file->WriteTextFile(bytes));
+  EXPECT_EQ(file->ReadAll(), bytes);
+  EXPECT_FALSE(file->ReadAll(10).has_value()) << "over the limit";
+  EXPECT_EQ(file->ReadAll(11), bytes);
+  ASSERT_TRUE(file->WriteTextFile("z"));
+  EXPECT_EQ(file->ReadAll(), "z") << "writing empties the file first";
+
+  EXPECT_FALSE(folder_->Child("missing")->ReadAll().has_value());
+  EXPECT_FALSE(folder_->ReadAll().has_value()) << "a folder is not a file";
+  // A pipe in the file's place must not hang the read.
+  const fs::path fifo = dir_ / "fifo";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_FALSE(folder_->Child("fifo")->ReadAll().has_value());
+}
+
+TEST_F(Files, ReplaceKeepsModeAndLinks) {
+  const fs::path real = dir_ / "real.ini";
+  auto file = folder_->Child("real.ini");
+  ASSERT_TRUE(file->WriteTextFile("old"));
+  fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+  ASSERT_TRUE(file->ReplaceTextFile("new"));
+  EXPECT_EQ(ReadBytes(real), "new");
+  EXPECT_EQ(fs::status(real).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+
+  fs::create_symlink(real, dir_ / "link.ini");
+  ASSERT_TRUE(folder_->Child("link.ini")->ReplaceTextFile("through the link"));
+  EXPECT_TRUE(fs::is_symlink(dir_ / "link.ini"));
+  EXPECT_EQ(ReadBytes(real), "through the link");
+  EXPECT_EQ(Entries(), 2) << "no temporary file left";
+}
+
+TEST_F(Files, FailedReplaceLeavesTheOldFile) {
+  auto file = folder_->Child("f");
+  ASSERT_TRUE(file->WriteTextFile("whole old text"));
+  for (const tk::FileOp op : {tk::FileOp::Create, tk::FileOp::Write, tk::FileOp::Rename}) {
+    tk::SetFileSeam(std::make_shared<FailAll>(op));
+    EXPECT_FALSE(file->ReplaceTextFile("a much longer new text")) << int(op);
+    tk::SetFileSeam(nullptr);
+    EXPECT_EQ(file->ReadAll(), "whole old text") << int(op);
+    EXPECT_EQ(Entries(), 1) << int(op);
+  }
+  tk::SetFileSeam(std::make_shared<FailAll>(tk::FileOp::Read));
+  EXPECT_FALSE(file->ReadAll().has_value());
+  tk::SetFileSeam(std::make_shared<FailAll>(tk::FileOp::Write));
+  EXPECT_FALSE(file->WriteTextFile("abcd")) << "a short write is a failure";
+  tk::SetFileSeam(nullptr);
+  EXPECT_EQ(file->ReadAll(), "ab");
+  EXPECT_FALSE(folder_->Child("no")->Child("such")->ReplaceTextFile("x")) << "missing folder";
+}
+
+TEST_F(Files, SavesPng) {
+  auto picture = std::make_shared<tk::Picture>(7, 5, 32);
+  picture->RGBSurface().SetPixel(3, 2, 0x123456);
+  auto file = folder_->Child("maze.png");
+  ASSERT_TRUE(file->SaveAsPicture(picture, tk::FolderItem::kPNG));
+  const QImage back(QString::fromStdString(file->NativePath()), "PNG");
+  ASSERT_FALSE(back.isNull());
+  EXPECT_EQ(back.size(), QSize(7, 5));
+  EXPECT_EQ(back.pixel(3, 2) & 0xFFFFFF, 0x123456u);
+  EXPECT_EQ(back.pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);
+
+  EXPECT_FALSE(folder_->Child("none.png")->SaveAsPicture(nullptr, tk::FolderItem::kPNG));
+  EXPECT_FALSE(folder_->Child("bad.png")->SaveAsPicture(picture, 151));
+  for (const tk::FileOp op : {tk::FileOp::SavePicture, tk::FileOp::Write}) {
+    tk::SetFileSeam(std::make_shared<FailAll>(op));
+    EXPECT_FALSE(folder_->Child("failed.png")->SaveAsPicture(picture, tk::FolderItem::kPNG)) << int(op);
+  }
+  EXPECT_EQ(Entries(), 1);
+}
+
+TEST_F(Files, PreferencesFolder) {
+  const std::string saved = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
+  const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+  setenv("XDG_CONFIG_HOME", "/somewhere/config", 1);
+  EXPECT_EQ(tk::SpecialFolder::Preferences()->NativePath(), "/somewhere/config");
+  setenv("XDG_CONFIG_HOME", "", 1);
+  setenv("HOME", "/home/someone", 1);
+  EXPECT_EQ(tk::SpecialFolder::Preferences()->NativePath(), "/home/someone/.config");
+  unsetenv("XDG_CONFIG_HOME");
+  EXPECT_EQ(tk::SpecialFolder::Preferences()->NativePath(), "/home/someone/.config");
+  setenv("HOME", home.c_str(), 1);
+  setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+}
+
+}  // namespace
