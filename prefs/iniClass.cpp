@@ -30,8 +30,8 @@ Line LineAt(std::string_view text, std::size_t pos) {
 }
 
 bool IsSectionLine(std::string_view text, const Line& line, std::string_view section) {
-  return line.end - line.begin == section.size() + 2 && text[line.begin] == '[' && text[line.end - 1] == ']' &&
-         text.compare(line.begin + 1, section.size(), section) == 0;
+  return line.end - line.begin == section.size() + 2 && text[line.begin] == '[' &&
+         text[line.end - 1] == ']' && text.compare(line.begin + 1, section.size(), section) == 0;
 }
 
 // Where a section's settings begin (just after its first section line), or
@@ -83,7 +83,9 @@ std::string_view LineEndOf(std::string_view text) {
   return "\r";
 }
 
-bool EndsInLineEnd(std::string_view text) { return !text.empty() && (text.back() == CR || text.back() == LF); }
+bool EndsInLineEnd(std::string_view text) {
+  return !text.empty() && (text.back() == CR || text.back() == LF);
+}
 
 // The text with key of section set to value; every other byte stays.
 std::string WithSetting(std::string_view text, std::string_view section, std::string_view key,

@@ -70,7 +70,9 @@ class Prefs : public ::testing::Test {
   void Set(const std::string& section, const std::string& key, const std::string& value) {
     ini_->SetPreference(section, key, value);
   }
-  void FailOn(std::set<tk::FileOp> ops) { tk::SetFileSeam(std::make_shared<FailingFiles>(path_.string(), ops)); }
+  void FailOn(std::set<tk::FileOp> ops) {
+    tk::SetFileSeam(std::make_shared<FailingFiles>(path_.string(), ops));
+  }
   // Files in the folder besides the settings file (left-over temporaries).
   int Strays() const {
     int n = 0;
@@ -82,7 +84,8 @@ class Prefs : public ::testing::Test {
   std::unique_ptr<iniClass> ini_;
 };
 
-const std::string kThreeSections = "[Basic]\rDifficulty=18\rIcon=4\r[Pro]\rWidth=40\rIcon=7\r[All]\rPrintLimit=3\r";
+const std::string kThreeSections =
+    "[Basic]\rDifficulty=18\rIcon=4\r[Pro]\rWidth=40\rIcon=7\r[All]\rPrintLimit=3\r";
 
 // ---- Files the store wrote itself ----
 

@@ -141,7 +141,9 @@ bool FolderItem::WriteTextFile(const std::string& text) const {
   return ::close(fd) == 0 && ok;
 }
 
-bool FolderItem::ReplaceTextFile(const std::string& text) const { return ReplaceWith(text.data(), text.size()); }
+bool FolderItem::ReplaceTextFile(const std::string& text) const {
+  return ReplaceWith(text.data(), text.size());
+}
 
 bool FolderItem::ReplaceWith(const char* data, std::size_t size) const {
   std::error_code ec;
