@@ -1,0 +1,80 @@
+#pragma once
+#include <QPageLayout>
+#include <memory>
+#include <string>
+
+class QPrinter;
+
+namespace tk {
+
+class Graphics;
+
+// The page settings of a print: printer, paper, orientation, margins and the
+// resolution the printer is driven at. They travel between setups as one
+// line of text (SetupString).
+class PrinterSetup {
+ public:
+  // The resolution every print runs at unless a setup says otherwise. Much
+  // higher resolutions make the picture rescaled for the printer enormous
+  // (a maze page at 1200 dpi is close to 500 MB) for no visible gain.
+  static constexpr int kDefaultResolution = 300;
+  static constexpr int kMinResolution = 72;
+  static constexpr int kMaxResolution = 600;
+
+  PrinterSetup();
+
+  // Shows the page-setup dialog (through the dialog seam) editing this
+  // setup; False when the user cancelled it.
+  bool PageSetupDialog();
+
+  // The settings as text; an empty text means the printer's defaults.
+  std::string SetupString() const;
+  // Takes the settings from a text made by SetupString. Settings that are
+  // missing or cannot be read keep the printer's defaults.
+  void SetSetupString(const std::string& text);
+
+  // Dots per inch, the same in both directions.
+  int HorizontalResolution() const { return resolution_; }
+  // Clamped to kMinResolution..kMaxResolution.
+  void SetResolution(int dpi);
+
+  // The paper, orientation and margins; invalid while the printer's defaults
+  // are in use.
+  const QPageLayout& PageLayout() const { return layout_; }
+  void SetPageLayout(const QPageLayout& layout) { layout_ = layout; }
+  // The printer chosen; empty for the default printer.
+  const std::string& PrinterName() const { return printerName_; }
+  void SetPrinterName(const std::string& name) { printerName_ = name; }
+
+  // Puts these settings on a printer (resolution included).
+  void ApplyTo(QPrinter& printer) const;
+  // Takes the printer's choice of printer and page layout.
+  void TakeFrom(const QPrinter& printer);
+
+ private:
+  QPageLayout layout_;
+  std::string printerName_;
+  int resolution_ = kDefaultResolution;
+};
+
+// The drawing surface of a print job on printer: the page's paintable area
+// in device pixels at the printer's resolution, with the number of copies
+// the printer was asked for. The program prints each copy itself, so the
+// printer's own copy count is set to 1. The Graphics owns the printer; the
+// job is finished when the Graphics is released. A job that never drew
+// anything prints nothing.
+std::shared_ptr<Graphics> PrinterGraphics(std::unique_ptr<QPrinter> printer);
+
+// A print job that writes a PDF file at path with the page settings of setup
+// and copies as the number of copies asked for.
+std::shared_ptr<Graphics> PdfPrinterGraphics(const PrinterSetup& setup, const std::string& path,
+                                             int copies);
+
+// The real dialogs, shown modally with no parent window.
+// The page-setup dialog editing setup; False when cancelled.
+bool RealPageSetupDialog(PrinterSetup& setup);
+// The print dialog for setup; nullptr when cancelled. A confirmed dialog
+// keeps the printer and page layout chosen in setup.
+std::shared_ptr<Graphics> RealPrinterDialog(PrinterSetup& setup);
+
+}  // namespace tk
