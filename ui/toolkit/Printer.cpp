@@ -204,7 +204,7 @@ std::shared_ptr<Graphics> PdfPrinterGraphics(const PrinterSetup& setup, const st
   setup.ApplyTo(*printer);
   printer->setCopyCount(std::max(0, copies));
   auto g = PrinterGraphics(std::move(printer));
-  // QPrinter keeps a copy count of at least 1; the count asked for stands.
+  // A printer may refuse a count of 0; the count asked for stands.
   g->SetCopies(std::max(0, copies));
   return g;
 }
