@@ -162,8 +162,8 @@ void PrinterSetup::ApplyTo(QPrinter& printer) const {
 }
 
 void PrinterSetup::TakeFrom(const QPrinter& printer) {
-  printerName_ = printer.outputFormat() == QPrinter::NativeFormat ? printer.printerName().toStdString()
-                                                                   : std::string();
+  printerName_ =
+      printer.outputFormat() == QPrinter::NativeFormat ? printer.printerName().toStdString() : std::string();
   layout_ = printer.pageLayout();
 }
 

@@ -67,8 +67,7 @@ std::shared_ptr<Graphics> PrinterGraphics(std::unique_ptr<QPrinter> printer);
 
 // A print job that writes a PDF file at path with the page settings of setup
 // and copies as the number of copies asked for.
-std::shared_ptr<Graphics> PdfPrinterGraphics(const PrinterSetup& setup, const std::string& path,
-                                             int copies);
+std::shared_ptr<Graphics> PdfPrinterGraphics(const PrinterSetup& setup, const std::string& path, int copies);
 
 // The real dialogs, shown modally with no parent window.
 // The page-setup dialog editing setup; False when cancelled.
