@@ -1,0 +1,52 @@
+#pragma once
+// A flat button with an icon above its caption.
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "ui/toolkit/Control.h"
+
+namespace tk {
+
+class Picture;
+class BevelButtonWidget;
+
+class BevelButton : public Control {
+ public:
+  explicit BevelButton(tk::Window& window, Control* parent = nullptr);
+  ~BevelButton() override;
+
+  // The caption, with "&" before the letter of its access key.
+  std::string Caption() const { return caption_; }
+  void SetCaption(const std::string& caption);
+  // The icon, centred above the caption; pure white is transparent when the
+  // picture is marked Transparent. An icon too big for the button is shown
+  // smaller.
+  std::shared_ptr<Picture> Icon() const { return icon_; }
+  void SetIcon(std::shared_ptr<Picture> icon);
+  // The icon's distance from the top edge.
+  int IconDY() const { return iconDY_; }
+  void SetIconDY(int dy);
+
+  // Runs when the button is pressed; never while it is disabled.
+  std::function<void(BevelButton& sender)> Action;
+
+  // Presses the button as a click does.
+  void Push();
+
+  // For the widget.
+  void Clicked_();
+  const std::shared_ptr<Picture>& IconPicture_() const { return icon_; }
+
+ protected:
+  bool SetProperty(const std::string& name, const PropertyValue& value) override;
+
+ private:
+  BevelButtonWidget* View() const;
+
+  std::string caption_;
+  std::shared_ptr<Picture> icon_;
+  int iconDY_ = 0;
+};
+
+}  // namespace tk

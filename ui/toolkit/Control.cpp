@@ -1,0 +1,195 @@
+#include "ui/toolkit/Control.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+#include <vector>
+
+#include "ui/toolkit/Window.h"
+
+namespace tk {
+
+namespace {
+
+// Repaint requests wait here until the next display frame. A search step
+// every millisecond asks for a repaint each time; painting each of them would
+// spend the time on painting rather than searching.
+constexpr int kFrameMs = 16;
+
+class RefreshQueue {
+ public:
+  void Add(QWidget* w) {
+    for (const auto& p : pending_)
+      if (p == w) return;
+    pending_.emplace_back(w);
+    if (!timer_) {
+      timer_ = new QTimer();
+      timer_->setSingleShot(true);
+      timer_->setTimerType(Qt::PreciseTimer);
+      QObject::connect(timer_, &QTimer::timeout, [this] { Deliver(false); });
+      sinceDelivery_.start();
+    }
+    if (!timer_->isActive()) {
+      const qint64 waited = sinceDelivery_.elapsed();
+      timer_->start(int(std::max<qint64>(0, kFrameMs - waited)));
+    }
+  }
+
+  void Remove(QWidget* w) {
+    pending_.erase(std::remove_if(pending_.begin(), pending_.end(),
+                                  [w](const QPointer<QWidget>& p) { return p.isNull() || p == w; }),
+                   pending_.end());
+  }
+
+  // now: paint before returning; otherwise leave the painting to Qt's next
+  // update, which merges with any other update of the same widget.
+  void Deliver(bool now) {
+    if (timer_) timer_->stop();
+    sinceDelivery_.start();
+    std::vector<QPointer<QWidget>> due;
+    due.swap(pending_);
+    for (const auto& w : due) {
+      if (w.isNull()) continue;
+      if (now)
+        w->repaint();
+      else
+        w->update();
+    }
+  }
+
+  int Count() const {
+    return int(std::count_if(pending_.begin(), pending_.end(), [](const QPointer<QWidget>& p) { return !p.isNull(); }));
+  }
+
+ private:
+  std::vector<QPointer<QWidget>> pending_;
+  QTimer* timer_ = nullptr;  // lives as long as the process
+  QElapsedTimer sinceDelivery_;
+};
+
+RefreshQueue& Queue() {
+  static RefreshQueue* queue = new RefreshQueue();
+  return *queue;
+}
+
+}  // namespace
+
+void FlushRefreshes() { Queue().Deliver(true); }
+int PendingRefreshes() { return Queue().Count(); }
+
+Control::Control(tk::Window& window, Control* parent, QWidget* widget)
+    : window_(&window), parent_(parent), widget_(widget) {
+  Place();
+}
+
+Control::~Control() {
+  if (widget_) {
+    Queue().Remove(widget_);
+    widget_->hide();
+    widget_->deleteLater();
+  }
+}
+
+QWidget* Control::Widget() const { return widget_.data(); }
+
+QWidget* Control::Host(tk::Window& window, Control* parent) {
+  if (parent && parent->Widget()) return parent->Widget();
+  return window.Content();
+}
+
+void Control::Place() {
+  if (!widget_) return;
+  int x = left_;
+  int y = top_;
+  // Positions are given in window coordinates; a control inside another is
+  // placed relative to it.
+  for (Control* p = parent_; p; p = p->parent_) {
+    if (p->widget_ && widget_->parentWidget() == p->widget_) {
+      x -= p->left_;
+      y -= p->top_;
+      break;
+    }
+  }
+  widget_->setGeometry(x, y, std::max(0, width_), std::max(0, height_));
+}
+
+void Control::SetLeft(int v) {
+  left_ = v;
+  Place();
+}
+void Control::SetTop(int v) {
+  top_ = v;
+  Place();
+}
+void Control::SetWidth(int v) {
+  width_ = v;
+  Place();
+}
+void Control::SetHeight(int v) {
+  height_ = v;
+  Place();
+}
+
+void Control::SetEnabled(bool v) {
+  enabled_ = v;
+  if (widget_) widget_->setEnabled(v);
+}
+
+void Control::SetVisible(bool v) {
+  visible_ = v;
+  if (widget_) widget_->setVisible(v);
+}
+
+void Control::Refresh(bool eraseBackground) {
+  (void)eraseBackground;  // every repaint draws the whole control
+  if (widget_) Queue().Add(widget_);
+}
+
+void Control::RepaintNow() {
+  if (!widget_) return;
+  Queue().Remove(widget_);
+  widget_->repaint();
+}
+
+void Control::Shutdown_() {
+  if (widget_) {
+    Queue().Remove(widget_);
+    widget_->setEnabled(false);
+  }
+}
+
+void Control::Apply(const PropertyList& properties) {
+  for (const auto& [name, value] : properties) {
+    design_.insert_or_assign(name, value);
+    SetProperty(name, value);
+  }
+}
+
+const PropertyValue* Control::DesignValue(const std::string& name) const {
+  auto it = design_.find(name);
+  return it == design_.end() ? nullptr : &it->second;
+}
+
+bool Control::SetProperty(const std::string& name, const PropertyValue& value) {
+  if (name == "Left") {
+    SetLeft(int(value.Int()));
+  } else if (name == "Top") {
+    SetTop(int(value.Int()));
+  } else if (name == "Width") {
+    SetWidth(int(value.Int()));
+  } else if (name == "Height") {
+    SetHeight(int(value.Int()));
+  } else if (name == "Enabled") {
+    SetEnabled(value.Bool());
+  } else if (name == "Visible") {
+    SetVisible(value.Bool());
+  } else if (name == "HelpTag") {
+    if (widget_) widget_->setToolTip(QString::fromStdString(value.Text()));
+  } else {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace tk

@@ -1,0 +1,32 @@
+#pragma once
+// A line of text.
+#include <string>
+
+#include "ui/toolkit/Control.h"
+
+class QLabel;
+
+namespace tk {
+
+class Label : public Control {
+ public:
+  explicit Label(tk::Window& window, Control* parent = nullptr);
+
+  std::string Text() const { return text_; }
+  void SetText(const std::string& text);
+  // 0 left, 1 centred, 2 right.
+  int TextAlign() const { return align_; }
+  void SetTextAlign(int align);
+
+ protected:
+  // Also Multiline, Transparent and the text design values (TextStyle.h).
+  bool SetProperty(const std::string& name, const PropertyValue& value) override;
+
+ private:
+  QLabel* View() const;
+
+  std::string text_;
+  int align_ = 0;
+};
+
+}  // namespace tk

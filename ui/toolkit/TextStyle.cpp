@@ -1,0 +1,57 @@
+#include "ui/toolkit/TextStyle.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QPalette>
+#include <QWidget>
+
+#include "ui/toolkit/Color.h"
+
+namespace tk {
+
+bool ApplyTextProperty(QWidget* w, const std::string& name, const PropertyValue& value) {
+  if (!w) return false;
+  QFont font = w->font();
+  if (name == "TextFont") {
+    const std::string family = value.Text();
+    if (family.empty() || family == "System" || family == "SmallSystem")
+      font.setFamily(QApplication::font().family());
+    else
+      font.setFamily(QString::fromStdString(family));
+  } else if (name == "TextSize") {
+    const auto size = value.Int();
+    if (size <= 0) {
+      const QFont standard = QApplication::font();
+      if (standard.pixelSize() > 0)
+        font.setPixelSize(standard.pixelSize());
+      else
+        font.setPointSizeF(standard.pointSizeF());
+    } else {
+      font.setPixelSize(int(size));
+    }
+  } else if (name == "Bold") {
+    font.setBold(value.Bool());
+  } else if (name == "Italic") {
+    font.setItalic(value.Bool());
+  } else if (name == "Underline") {
+    font.setUnderline(value.Bool());
+  } else if (name == "TextColor") {
+    const Color c = Color(value.Int());
+    QPalette pal = w->palette();
+    const QColor color(Red(c), Green(c), Blue(c));
+    pal.setColor(QPalette::Active, QPalette::WindowText, color);
+    pal.setColor(QPalette::Inactive, QPalette::WindowText, color);
+    pal.setColor(QPalette::Active, QPalette::ButtonText, color);
+    pal.setColor(QPalette::Inactive, QPalette::ButtonText, color);
+    pal.setColor(QPalette::Active, QPalette::Text, color);
+    pal.setColor(QPalette::Inactive, QPalette::Text, color);
+    w->setPalette(pal);
+    return true;
+  } else {
+    return false;
+  }
+  w->setFont(font);
+  return true;
+}
+
+}  // namespace tk
