@@ -21,14 +21,25 @@ void DrawMaze(tk::Graphics& g) {
   std::shared_ptr<tk::Picture> design;
   if (myImageIndex >= 0 && std::size_t(myImageIndex) < myPicts.size()) design = myPicts[std::size_t(myImageIndex)];
   const auto tile = Transparent(design);
-  const int tw = tile ? tile->Width() : 0;
-  const int th = tile ? tile->Height() : 0;
+  const double tw = tile ? tile->Width() : 0;
+  const double th = tile ? tile->Height() : 0;
+
+  // Every wall cell is still white when its tile goes down, so the tile is
+  // laid over white once, at the cell's size, and then copied into each wall
+  // cell: the same pixels as blending the scaled tile cell by cell, at a
+  // fraction of the cost on a large maze.
+  std::shared_ptr<tk::Picture> cellTile;
+  if (tile && cw > 0 && ch > 0) {
+    cellTile = std::make_shared<tk::Picture>(int(cw), int(ch), 32);
+    cellTile->Graphics()->DrawPicture(tile, 0, 0, double(cw), double(ch), 0, 0, tw, th);
+  }
 
   const bool marking = PathFind::FindingSolution;
   for (std::int64_t x = 1; x <= MAZE_X; ++x) {
     for (std::int64_t y = 1; y <= MAZE_Y; ++y) {
       if (!blnMaze(x, y)) {
-        g.DrawPicture(tile, double((x - 1) * cw), double((y - 1) * ch), double(cw), double(ch), 0, 0, tw, th);
+        g.DrawPicture(cellTile, double((x - 1) * cw), double((y - 1) * ch), double(cw), double(ch), 0, 0,
+                      double(cw), double(ch));
         if (x * cw > maxW) maxW = x * cw;
         if (y * ch > maxH) maxH = y * ch;
       } else if (marking && x <= PathFind::mCellState.MaxX() && y <= PathFind::mCellState.MaxY() &&
