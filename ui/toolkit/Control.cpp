@@ -1,6 +1,9 @@
 #include "ui/toolkit/Control.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QMouseEvent>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
@@ -16,6 +19,13 @@ namespace {
 // every millisecond asks for a repaint each time; painting each of them would
 // spend the time on painting rather than searching.
 constexpr int kFrameMs = 16;
+
+// A window that was just shown appears on the screen (and can paint) once
+// the event loop has handled its exposure.
+void EnsureExposed(QWidget* w) {
+  if (w && w->isVisible() && !w->window()->testAttribute(Qt::WA_Mapped))
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
 
 class RefreshQueue {
  public:
@@ -51,8 +61,10 @@ class RefreshQueue {
     due.swap(pending_);
     for (const auto& w : due) {
       if (w.isNull()) continue;
-      if (now)
-        w->repaint();
+      if (now) {
+        EnsureExposed(w);
+        if (w) w->repaint();
+      }
       else
         w->update();
     }
@@ -149,7 +161,19 @@ void Control::Refresh(bool eraseBackground) {
 void Control::RepaintNow() {
   if (!widget_) return;
   Queue().Remove(widget_);
-  widget_->repaint();
+  EnsureExposed(widget_);
+  if (widget_) widget_->repaint();
+}
+
+void Control::ClickAt_(int x, int y) {
+  if (!widget_) return;
+  const QPointF local(x, y);
+  const QPointF global = widget_->mapToGlobal(local);
+  QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(widget_, &press);
+  if (!widget_) return;
+  QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(widget_, &release);
 }
 
 void Control::Shutdown_() {

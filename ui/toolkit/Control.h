@@ -61,6 +61,10 @@ class Control {
   // The design value last applied under name, or nullptr.
   const PropertyValue* DesignValue(const std::string& name) const;
 
+  // A left-button press and release at (x, y), in the control's coordinates,
+  // delivered through the event system as a user's click is (tests).
+  void ClickAt_(int x, int y);
+
   // The control's widget; nullptr for controls that have none (Timer).
   QWidget* Widget() const;
 

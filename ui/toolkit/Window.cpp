@@ -220,7 +220,7 @@ void Window::Show() {
   if (!IsOpen() || !widget_) return;
   PrepareFirstShow();
   widget_->show();
-  widget_->raise();
+  if (QGuiApplication::platformName() != QLatin1String("offscreen")) widget_->raise();
   widget_->activateWindow();
   Activated_();
 }
