@@ -1,0 +1,257 @@
+// The Preferences window: it opens modally from the main windows' menus,
+// shows the settings of this run, enables the print-limit controls only for
+// the simple window, saves both keys on "Save and Close" and nothing on the
+// close box, and what it saves is what the next start uses.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "FakeDialogs.h"
+#include "TestPaths.h"
+#include "ui/App.h"
+#include "ui/Module1.h"
+#include "ui/frmBasic.h"
+#include "ui/frmPrefs.h"
+#include "ui/frmPro.h"
+#include "ui/toolkit/FolderItem.h"
+#include "ui/toolkit/Runtime.h"
+
+namespace {
+
+// Flip to true once the start-up opens the advanced window for "BasicPro" 1.
+constexpr bool kStartupOpensAdvancedWindow = false;
+
+std::filesystem::path IniPath() {
+  return std::filesystem::path(tk::SpecialFolder::Preferences()->NativePath()) / "OxlTarnwickLanes" /
+         "TarnwickLanes.ini";
+}
+
+std::string IniText() {
+  std::ifstream in(IniPath(), std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void WriteIni(const std::string& text) {
+  std::filesystem::create_directories(IniPath().parent_path());
+  std::ofstream(IniPath(), std::ios::binary) << text;
+}
+
+class PrefsWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dialogs = FakeDialogs::Install();
+    std::filesystem::remove(IniPath());
+  }
+  void TearDown() override {
+    tk::CloseAllWindows();
+    tk::ProcessEvents();
+    std::filesystem::remove(IniPath());
+  }
+  // A fresh start-up on the preference folder as it is: the run settings
+  // back at their initial values, then the program's own start-up.
+  void StartUp() {
+    tk::CloseAllWindows();
+    tk::ProcessEvents();
+    Module1::myINI = nullptr;
+    Module1::PrintLimit = 0;
+    App::App_()->BasicPro = 0;
+    Module1::Initialize();
+  }
+  // Opens Preferences from the open main window's menu; drive runs while it
+  // is shown.
+  void OpenPrefsFromMenu(tk::Window& main, std::function<void(frmPrefs::frmPrefs&)> drive) {
+    dialogs->modalHandlers.push_back([drive](tk::Window& w) {
+      auto* prefs = dynamic_cast<frmPrefs::frmPrefs*>(&w);
+      ASSERT_NE(prefs, nullptr);
+      drive(*prefs);
+    });
+    EXPECT_TRUE(main.DoMenuCommand("mnuPrefs"));
+    EXPECT_EQ(dialogs->modalWindows.back(), "frmPrefs.frmPrefs");
+    EXPECT_EQ(tk::FindImplicitWindow("frmPrefs.frmPrefs"), nullptr);
+  }
+  static bool PrintLimitControlsEnabled(frmPrefs::frmPrefs& w, bool enabled) {
+    return w.Slider1()->Enabled() == enabled && w.Label1()->Enabled() == enabled &&
+           w.Label2()->Enabled() == enabled;
+  }
+  std::shared_ptr<FakeDialogs> dialogs;
+};
+
+TEST_F(PrefsWindow, SimpleRunShowsBasicAndTheDefaultLimitAndLooksFinished) {
+  StartUp();
+  auto basic = frmBasic::frmBasic_();
+  OpenPrefsFromMenu(*basic, [](frmPrefs::frmPrefs& w) {
+    EXPECT_TRUE(w.IsShown());
+    EXPECT_EQ(w.Title(), "Preferences");
+    EXPECT_EQ(w.Width(), 457);
+    EXPECT_EQ(w.Height(), 217);
+    EXPECT_TRUE(w.RadioButton1()->Value());
+    EXPECT_FALSE(w.RadioButton2()->Value());
+    EXPECT_EQ(w.Slider1()->Value(), 3);
+    EXPECT_EQ(w.Label1()->Text(), "3");
+    EXPECT_TRUE(PrintLimitControlsEnabled(w, true));
+    EXPECT_EQ(w.GroupBox1()->Caption(), "Interface");
+    EXPECT_EQ(w.PushButton1()->Caption(), "Save and Close");
+    // Every control lies inside the window, the group's inside the group.
+    for (const auto& c : w.Controls_()) {
+      EXPECT_GE(c->Left(), 0) << c->Name();
+      EXPECT_LE(c->Left() + c->Width(), w.Width()) << c->Name();
+      EXPECT_LE(c->Top() + c->Height(), w.Height()) << c->Name();
+    }
+    const QImage shot = w.Grab();
+    EXPECT_FALSE(shot.isNull());
+    shot.save(QString::fromStdString((testpaths::Screenshots() / "frmPrefs.png").string()));
+  });
+  // Opening the window wrote nothing.
+  EXPECT_FALSE(std::filesystem::exists(IniPath()));
+}
+
+TEST_F(PrefsWindow, AdvancedRunShowsProAndItsLimitAndALimitOfOneKeepsTheDesignText) {
+  WriteIni("[Startup]\rBasicPro=1\r[All]\rPrintLimit=12\r");
+  StartUp();
+  ASSERT_EQ(App::App_()->BasicPro, 1);
+  auto front = tk::OpenWindows();
+  ASSERT_FALSE(front.empty());
+  OpenPrefsFromMenu(*front.front(), [](frmPrefs::frmPrefs& w) {
+    EXPECT_FALSE(w.RadioButton1()->Value());
+    EXPECT_TRUE(w.RadioButton2()->Value());
+    EXPECT_EQ(w.Slider1()->Value(), 12);
+    EXPECT_EQ(w.Label1()->Text(), "12");
+    const QImage shot = w.Grab();
+    shot.save(QString::fromStdString((testpaths::Screenshots() / "frmPrefs-pro.png").string()));
+  });
+
+  // The same from the advanced window itself, with a limit of 1: the slider
+  // keeps its design value and the label its design text.
+  Module1::PrintLimit = 1;
+  auto pro = frmPro::frmPro_();
+  OpenPrefsFromMenu(*pro, [](frmPrefs::frmPrefs& w) {
+    EXPECT_TRUE(w.RadioButton2()->Value());
+    EXPECT_EQ(w.Slider1()->Value(), 1);
+    EXPECT_EQ(w.Label1()->Text(), "1");
+  });
+}
+
+TEST_F(PrefsWindow, PrintLimitControlsFollowTheClickedRadioButtonAndTheSliderItsLabel) {
+  StartUp();
+  auto w = frmPrefs::frmPrefs_();
+  w->Show();
+  w->RadioButton2()->Push();
+  EXPECT_TRUE(w->RadioButton2()->Value());
+  EXPECT_TRUE(PrintLimitControlsEnabled(*w, false));
+  w->RadioButton1()->Push();
+  EXPECT_TRUE(PrintLimitControlsEnabled(*w, true));
+  // Clicking the button already selected keeps the rule.
+  w->RadioButton1()->Push();
+  EXPECT_TRUE(PrintLimitControlsEnabled(*w, true));
+
+  w->Slider1()->SetValue(25);
+  EXPECT_EQ(w->Label1()->Text(), "25");
+  w->Slider1()->SetValue(40);
+  EXPECT_EQ(w->Slider1()->Value(), 25);
+  w->Slider1()->SetValue(1);
+  EXPECT_EQ(w->Label1()->Text(), "1");
+  w->Close();
+}
+
+TEST_F(PrefsWindow, SaveOnANewFileWritesStartupBeforeAllAndChangesNothingInMemory) {
+  StartUp();
+  auto basic = frmBasic::frmBasic_();
+  const auto printsLeft = basic->PrintsLeft;
+  OpenPrefsFromMenu(*basic, [](frmPrefs::frmPrefs& w) { w.PushButton1()->Push(); });
+  EXPECT_EQ(IniText(), "[Startup]\rBasicPro=0\r[All]\rPrintLimit=3\r");
+  EXPECT_EQ(App::App_()->BasicPro, 0);
+  EXPECT_EQ(Module1::PrintLimit, 3);
+  EXPECT_EQ(frmBasic::frmBasic_(), basic);
+  EXPECT_EQ(basic->PrintsLeft, printsLeft);
+
+  // "Pro" with 7: both keys set in place, the limit also while its slider
+  // is disabled; the run keeps its settings and its window.
+  OpenPrefsFromMenu(*basic, [](frmPrefs::frmPrefs& w) {
+    w.Slider1()->SetValue(7);
+    w.RadioButton2()->Push();
+    ASSERT_FALSE(w.Slider1()->Enabled());
+    w.PushButton1()->Push();
+  });
+  EXPECT_EQ(IniText(), "[Startup]\rBasicPro=1\r[All]\rPrintLimit=7\r");
+  EXPECT_EQ(App::App_()->BasicPro, 0);
+  EXPECT_EQ(Module1::PrintLimit, 3);
+  EXPECT_EQ(basic->PrintsLeft, printsLeft);
+  EXPECT_TRUE(basic->IsOpen());
+
+  // Reopened in the same run, the window shows the run's settings, not the
+  // saved ones.
+  OpenPrefsFromMenu(*basic, [](frmPrefs::frmPrefs& w) {
+    EXPECT_TRUE(w.RadioButton1()->Value());
+    EXPECT_EQ(w.Slider1()->Value(), 3);
+    EXPECT_TRUE(PrintLimitControlsEnabled(w, true));
+  });
+}
+
+TEST_F(PrefsWindow, SaveKeepsTheRestOfAnExistingFile) {
+  WriteIni("[Basic]\rDifficulty=30\rIcon=4\r[All]\rPrintLimit=5\r");
+  StartUp();
+  OpenPrefsFromMenu(*frmBasic::frmBasic_(), [](frmPrefs::frmPrefs& w) {
+    EXPECT_EQ(w.Slider1()->Value(), 5);
+    w.PushButton1()->Push();
+  });
+  EXPECT_EQ(IniText(), "[Basic]\rDifficulty=30\rIcon=4\r[All]\rPrintLimit=5\r[Startup]\rBasicPro=0\r");
+}
+
+TEST_F(PrefsWindow, CloseBoxWritesNothing) {
+  const std::string before = "[All]\rPrintLimit=4\r";
+  WriteIni(before);
+  StartUp();
+  OpenPrefsFromMenu(*frmBasic::frmBasic_(), [](frmPrefs::frmPrefs& w) {
+    w.RadioButton2()->Push();
+    w.Slider1()->SetValue(20);
+    w.CloseBox_();
+  });
+  EXPECT_EQ(IniText(), before);
+
+  // The same with no file at all: none is made.
+  std::filesystem::remove(IniPath());
+  OpenPrefsFromMenu(*frmBasic::frmBasic_(), [](frmPrefs::frmPrefs& w) { w.CloseBox_(); });
+  EXPECT_FALSE(std::filesystem::exists(IniPath()));
+}
+
+TEST_F(PrefsWindow, SavedChoiceIsWhatTheNextStartUses) {
+  StartUp();
+  ASSERT_EQ(App::App_()->BasicPro, 0);
+  OpenPrefsFromMenu(*frmBasic::frmBasic_(), [](frmPrefs::frmPrefs& w) {
+    w.RadioButton2()->Push();
+    w.Slider1()->SetValue(7);
+    w.PushButton1()->Push();
+  });
+
+  StartUp();
+  EXPECT_EQ(App::App_()->BasicPro, 1);
+  EXPECT_EQ(Module1::PrintLimit, 7);
+  if (kStartupOpensAdvancedWindow) {
+    EXPECT_NE(tk::FindImplicitWindow("frmPro.frmPro"), nullptr);
+    EXPECT_EQ(tk::FindImplicitWindow("frmBasic.frmBasic"), nullptr);
+  }
+
+  // And back: "Basic" with 25 opens the simple window with that limit.
+  auto front = tk::OpenWindows().front();
+  OpenPrefsFromMenu(*front, [](frmPrefs::frmPrefs& w) {
+    EXPECT_TRUE(w.RadioButton2()->Value());
+    EXPECT_EQ(w.Slider1()->Value(), 7);
+    w.RadioButton1()->Push();
+    w.Slider1()->SetValue(25);
+    w.PushButton1()->Push();
+  });
+  StartUp();
+  EXPECT_EQ(App::App_()->BasicPro, 0);
+  EXPECT_EQ(Module1::PrintLimit, 25);
+  auto basic = std::dynamic_pointer_cast<frmBasic::frmBasic>(tk::FindImplicitWindow("frmBasic.frmBasic"));
+  ASSERT_NE(basic, nullptr);
+  EXPECT_EQ(basic->PrintsLeft, 25);
+}
+
+}  // namespace
