@@ -1,5 +1,8 @@
 #include "ui/toolkit/Label.h"
 
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 
 #include "ui/toolkit/TextStyle.h"
@@ -8,6 +11,7 @@ namespace tk {
 
 Label::Label(tk::Window& window, Control* parent) : Control(window, parent, new QLabel(Host(window, parent))) {
   View()->setTextFormat(Qt::PlainText);
+  designPixels_ = QFontInfo(View()->font()).pixelSize();
   SetTextAlign(0);
 }
 
@@ -16,6 +20,19 @@ QLabel* Label::View() const { return static_cast<QLabel*>(Widget()); }
 void Label::SetText(const std::string& text) {
   text_ = text;
   if (auto* v = View()) v->setText(QString::fromStdString(text));
+  Fit();
+}
+
+void Label::Fit() {
+  QLabel* v = View();
+  if (!v || v->wordWrap()) return;
+  QFont font = v->font();
+  font.setPixelSize(designPixels_);
+  const QString text = v->text();
+  while (font.pixelSize() > 6 && (QFontMetrics(font).horizontalAdvance(text) > Width() ||
+                                  QFontMetrics(font).height() > Height()))
+    font.setPixelSize(font.pixelSize() - 1);
+  v->setFont(font);
 }
 
 void Label::SetTextAlign(int align) {
@@ -35,8 +52,13 @@ bool Label::SetProperty(const std::string& name, const PropertyValue& value) {
     // An opaque label fills its area with the window's background.
     if (auto* v = View()) v->setAutoFillBackground(!value.Bool());
   } else if (ApplyTextProperty(Widget(), name, value)) {
+    if (name == "TextSize")
+      designPixels_ = value.Int() > 0 ? int(value.Int()) : QFontInfo(QApplication::font()).pixelSize();
+    Fit();
+  } else if (Control::SetProperty(name, value)) {
+    if (name == "Width" || name == "Height") Fit();
   } else {
-    return Control::SetProperty(name, value);
+    return false;
   }
   return true;
 }

@@ -8,6 +8,7 @@ class QLabel;
 
 namespace tk {
 
+// A text too wide for the label is shown in a smaller size rather than cut.
 class Label : public Control {
  public:
   explicit Label(tk::Window& window, Control* parent = nullptr);
@@ -24,9 +25,11 @@ class Label : public Control {
 
  private:
   QLabel* View() const;
+  void Fit();
 
   std::string text_;
   int align_ = 0;
+  int designPixels_ = 0;  // the size asked for, in pixels
 };
 
 }  // namespace tk
