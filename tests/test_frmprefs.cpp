@@ -22,9 +22,6 @@
 
 namespace {
 
-// Flip to true once the start-up opens the advanced window for "BasicPro" 1.
-constexpr bool kStartupOpensAdvancedWindow = false;
-
 std::filesystem::path IniPath() {
   return std::filesystem::path(tk::SpecialFolder::Preferences()->NativePath()) / "OxlTarnwickLanes" /
          "TarnwickLanes.ini";
@@ -115,9 +112,8 @@ TEST_F(PrefsWindow, AdvancedRunShowsProAndItsLimitAndALimitOfOneKeepsTheDesignTe
   WriteIni("[Startup]\rBasicPro=1\r[All]\rPrintLimit=12\r");
   StartUp();
   ASSERT_EQ(App::App_()->BasicPro, 1);
-  auto front = tk::OpenWindows();
-  ASSERT_FALSE(front.empty());
-  OpenPrefsFromMenu(*front.front(), [](frmPrefs::frmPrefs& w) {
+  auto pro = frmPro::frmPro_();
+  OpenPrefsFromMenu(*pro, [](frmPrefs::frmPrefs& w) {
     EXPECT_FALSE(w.RadioButton1()->Value());
     EXPECT_TRUE(w.RadioButton2()->Value());
     EXPECT_EQ(w.Slider1()->Value(), 12);
@@ -126,10 +122,9 @@ TEST_F(PrefsWindow, AdvancedRunShowsProAndItsLimitAndALimitOfOneKeepsTheDesignTe
     shot.save(QString::fromStdString((testpaths::Screenshots() / "frmPrefs-pro.png").string()));
   });
 
-  // The same from the advanced window itself, with a limit of 1: the slider
-  // keeps its design value and the label its design text.
+  // With a limit of 1 the slider keeps its design value and the label its
+  // design text.
   Module1::PrintLimit = 1;
-  auto pro = frmPro::frmPro_();
   OpenPrefsFromMenu(*pro, [](frmPrefs::frmPrefs& w) {
     EXPECT_TRUE(w.RadioButton2()->Value());
     EXPECT_EQ(w.Slider1()->Value(), 1);
@@ -163,7 +158,10 @@ TEST_F(PrefsWindow, SaveOnANewFileWritesStartupBeforeAllAndChangesNothingInMemor
   StartUp();
   auto basic = frmBasic::frmBasic_();
   const auto printsLeft = basic->PrintsLeft;
-  OpenPrefsFromMenu(*basic, [](frmPrefs::frmPrefs& w) { w.PushButton1()->Push(); });
+  OpenPrefsFromMenu(*basic, [](frmPrefs::frmPrefs& w) {
+    w.PushButton1()->Push();
+    EXPECT_FALSE(w.IsOpen());
+  });
   EXPECT_EQ(IniText(), "[Startup]\rBasicPro=0\r[All]\rPrintLimit=3\r");
   EXPECT_EQ(App::App_()->BasicPro, 0);
   EXPECT_EQ(Module1::PrintLimit, 3);
@@ -232,14 +230,11 @@ TEST_F(PrefsWindow, SavedChoiceIsWhatTheNextStartUses) {
   StartUp();
   EXPECT_EQ(App::App_()->BasicPro, 1);
   EXPECT_EQ(Module1::PrintLimit, 7);
-  if (kStartupOpensAdvancedWindow) {
-    EXPECT_NE(tk::FindImplicitWindow("frmPro.frmPro"), nullptr);
-    EXPECT_EQ(tk::FindImplicitWindow("frmBasic.frmBasic"), nullptr);
-  }
+  EXPECT_NE(tk::FindImplicitWindow("frmPro.frmPro"), nullptr);
+  EXPECT_EQ(tk::FindImplicitWindow("frmBasic.frmBasic"), nullptr);
 
   // And back: "Basic" with 25 opens the simple window with that limit.
-  auto front = tk::OpenWindows().front();
-  OpenPrefsFromMenu(*front, [](frmPrefs::frmPrefs& w) {
+  OpenPrefsFromMenu(*frmPro::frmPro_(), [](frmPrefs::frmPrefs& w) {
     EXPECT_TRUE(w.RadioButton2()->Value());
     EXPECT_EQ(w.Slider1()->Value(), 7);
     w.RadioButton1()->Push();
