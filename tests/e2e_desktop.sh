@@ -26,13 +26,15 @@ trap cleanup EXIT
 fail() { echo "FAILED: $*"; [[ -f $ini ]] && { echo "INI file:"; tr '\r' '\n' <"$ini"; }; exit 1; }
 
 # A free display number of our own.
-for n in $(seq 90 140); do
+first=90; [[ $mode == pro ]] && first=120
+for n in $(seq "$first" $((first + 25))); do
   if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then display=":$n"; break; fi
 done
 [[ -n $display ]] || fail "no free X display"
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start on $display: $(cat "$work/xvfb.log")"
 export DISPLAY=$display
 export XDG_CONFIG_HOME=$work/config
 unset QT_QPA_PLATFORM
