@@ -84,16 +84,11 @@ TEST_F(PrefsWindow, SimpleRunShowsBasicAndTheDefaultLimitAndLooksFinished) {
   auto basic = frmBasic::frmBasic_();
   OpenPrefsFromMenu(*basic, [](frmPrefs::frmPrefs& w) {
     EXPECT_TRUE(w.IsShown());
-    EXPECT_EQ(w.Title(), "Preferences");
-    EXPECT_EQ(w.Width(), 457);
-    EXPECT_EQ(w.Height(), 217);
     EXPECT_TRUE(w.RadioButton1()->Value());
     EXPECT_FALSE(w.RadioButton2()->Value());
     EXPECT_EQ(w.Slider1()->Value(), 3);
     EXPECT_EQ(w.Label1()->Text(), "3");
     EXPECT_TRUE(PrintLimitControlsEnabled(w, true));
-    EXPECT_EQ(w.GroupBox1()->Caption(), "Interface");
-    EXPECT_EQ(w.PushButton1()->Caption(), "Save and Close");
     // Every control lies inside the window, the group's inside the group.
     for (const auto& c : w.Controls_()) {
       EXPECT_GE(c->Left(), 0) << c->Name();

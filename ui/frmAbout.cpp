@@ -36,8 +36,8 @@ void frmAbout::CreateControls() { CreateControls0_(); }
 
 namespace {
 tk::PropertyList With(tk::PropertyList own) {
-  tk::PropertyList all = {{"Enabled", true},   {"Visible", true},     {"TabStop", true},
-                          {"LockLeft", true},  {"LockTop", true},     {"LockRight", false},
+  tk::PropertyList all = {{"Enabled", true},     {"Visible", true},        {"TabStop", true},
+                          {"LockLeft", true},    {"LockTop", true},        {"LockRight", false},
                           {"LockBottom", false}, {"AutoDeactivate", true}, {"HelpTag", ""}};
   all.insert(all.end(), own.begin(), own.end());
   return all;
@@ -123,17 +123,21 @@ void frmAbout::CreateControls0_() {
 
   AddControl_(std::make_shared<tk::Canvas>(*this), "Canvas1");
   Canvas1()->SetBackdrop(Pictures::OxlLogo3x2());
-  Canvas1()->Apply(CanvasValues({{"Left", 193}, {"Top", 90}, {"Width", 214}, {"Height", 54}, {"TabIndex", 4}}));
+  Canvas1()->Apply(
+      CanvasValues({{"Left", 193}, {"Top", 90}, {"Width", 214}, {"Height", 54}, {"TabIndex", 4}}));
 
   AddControl_(std::make_shared<tk::Canvas>(*this), "Canvas2");
   Canvas2()->SetBackdrop(Pictures::MazeIcon128());
-  Canvas2()->Apply(CanvasValues({{"Left", 20}, {"Top", 41}, {"Width", 128}, {"Height", 128}, {"TabIndex", 5}}));
+  Canvas2()->Apply(
+      CanvasValues({{"Left", 20}, {"Top", 41}, {"Width", 128}, {"Height", 128}, {"TabIndex", 5}}));
 }
 
 std::shared_ptr<tk::Label> frmAbout::Label1() const { return ControlAs_<tk::Label>("Label1"); }
 std::shared_ptr<tk::Label> frmAbout::lblVersion() const { return ControlAs_<tk::Label>("lblVersion"); }
 std::shared_ptr<tk::Label> frmAbout::lblCopyright() const { return ControlAs_<tk::Label>("lblCopyright"); }
-std::shared_ptr<tk::PushButton> frmAbout::PushButton1() const { return ControlAs_<tk::PushButton>("PushButton1"); }
+std::shared_ptr<tk::PushButton> frmAbout::PushButton1() const {
+  return ControlAs_<tk::PushButton>("PushButton1");
+}
 std::shared_ptr<tk::Canvas> frmAbout::Canvas1() const { return ControlAs_<tk::Canvas>("Canvas1"); }
 std::shared_ptr<tk::Canvas> frmAbout::Canvas2() const { return ControlAs_<tk::Canvas>("Canvas2"); }
 

@@ -9,28 +9,17 @@ namespace frmPrefs {
 std::shared_ptr<frmPrefs> frmPrefs_() { return tk::ImplicitWindow<frmPrefs>("frmPrefs.frmPrefs"); }
 
 void frmPrefs::Layout() {
-  Apply({{"Title", "Preferences"},
-         {"Width", 457},
-         {"Height", 217},
-         {"MinWidth", 64},
-         {"MinHeight", 64},
-         {"MaxWidth", 32000},
-         {"MaxHeight", 32000},
-         {"Frame", 1},
-         {"Placement", 1},
-         {"CloseButton", true},
-         {"Resizeable", false},
-         {"MaximizeButton", false},
-         {"MinimizeButton", false},
-         {"FullScreenButton", false},
-         {"Composite", false},
-         {"LiveResize", false},
-         {"FullScreen", false},
-         {"MacProcID", 0},
-         {"Visible", true},
-         {"HasBackColor", false},
-         {"BackColor", 0xFFFFFF},
-         {"MenuBarVisible", true}});
+  Apply({{"Title", "Preferences"},  {"Width", 457},
+         {"Height", 217},           {"MinWidth", 64},
+         {"MinHeight", 64},         {"MaxWidth", 32000},
+         {"MaxHeight", 32000},      {"Frame", 1},
+         {"Placement", 1},          {"CloseButton", true},
+         {"Resizeable", false},     {"MaximizeButton", false},
+         {"MinimizeButton", false}, {"FullScreenButton", false},
+         {"Composite", false},      {"LiveResize", false},
+         {"FullScreen", false},     {"MacProcID", 0},
+         {"Visible", true},         {"HasBackColor", false},
+         {"BackColor", 0xFFFFFF},   {"MenuBarVisible", true}});
 }
 
 void frmPrefs::CreateControls() { CreateControls0_(); }
@@ -39,9 +28,10 @@ namespace {
 // The values every control of this window shares; the labels are opaque,
 // everything else transparent.
 tk::PropertyList Common(bool transparent) {
-  return {{"Enabled", true},     {"Visible", true},        {"TabStop", true},  {"LockLeft", true},
-          {"LockTop", true},     {"LockRight", false},     {"LockBottom", false}, {"AutoDeactivate", true},
-          {"TextFont", "System"}, {"TextUnit", 0},         {"Bold", false},    {"Italic", false},
+  return {{"Enabled", true},     {"Visible", true},        {"TabStop", true},
+          {"LockLeft", true},    {"LockTop", true},        {"LockRight", false},
+          {"LockBottom", false}, {"AutoDeactivate", true}, {"TextFont", "System"},
+          {"TextUnit", 0},       {"Bold", false},          {"Italic", false},
           {"Underline", false},  {"HelpTag", ""},          {"Transparent", transparent}};
 }
 tk::PropertyList With(tk::PropertyList own, bool transparent) {
@@ -147,12 +137,18 @@ void frmPrefs::CreateControls0_() {
 }
 
 std::shared_ptr<tk::GroupBox> frmPrefs::GroupBox1() const { return ControlAs_<tk::GroupBox>("GroupBox1"); }
-std::shared_ptr<tk::RadioButton> frmPrefs::RadioButton2() const { return ControlAs_<tk::RadioButton>("RadioButton2"); }
+std::shared_ptr<tk::RadioButton> frmPrefs::RadioButton2() const {
+  return ControlAs_<tk::RadioButton>("RadioButton2");
+}
 std::shared_ptr<tk::Label> frmPrefs::Label1() const { return ControlAs_<tk::Label>("Label1"); }
 std::shared_ptr<tk::Slider> frmPrefs::Slider1() const { return ControlAs_<tk::Slider>("Slider1"); }
 std::shared_ptr<tk::Label> frmPrefs::Label2() const { return ControlAs_<tk::Label>("Label2"); }
-std::shared_ptr<tk::RadioButton> frmPrefs::RadioButton1() const { return ControlAs_<tk::RadioButton>("RadioButton1"); }
-std::shared_ptr<tk::PushButton> frmPrefs::PushButton1() const { return ControlAs_<tk::PushButton>("PushButton1"); }
+std::shared_ptr<tk::RadioButton> frmPrefs::RadioButton1() const {
+  return ControlAs_<tk::RadioButton>("RadioButton1");
+}
+std::shared_ptr<tk::PushButton> frmPrefs::PushButton1() const {
+  return ControlAs_<tk::PushButton>("PushButton1");
+}
 
 void frmPrefs::Event_Open() {
   // Selecting from code runs no Action, so the enabling of the print-limit
