@@ -64,7 +64,7 @@ class TestWindow : public tk::Window {
   bool openRan = false;
   int closes = 0;
   int aboutChosen = 0;
-  std::shared_ptr<TestWindow> seenDuringOpen;
+  TestWindow* seenDuringOpen = nullptr;
   bool paintedBeforeOpen = false;
 
   std::shared_ptr<tk::Slider> Slider1() const { return ControlAs_<tk::Slider>("Slider1"); }
@@ -111,7 +111,7 @@ class TestWindow : public tk::Window {
   }
   void Event_Open() override {
     events.push_back("Open");
-    seenDuringOpen = TestWindow_();
+    seenDuringOpen = TestWindow_().get();
     openRan = true;
   }
   void Event_Close() override {
@@ -157,7 +157,7 @@ TEST_F(Toolkit, WindowIsBuiltInHookOrderAndOpensBeforeItsFirstPaint) {
 
 TEST_F(Toolkit, AccessorReturnsTheOneWindowAlsoDuringOpenAndANewOneAfterClose) {
   auto w = TestWindow_();
-  EXPECT_EQ(w->seenDuringOpen, w);
+  EXPECT_EQ(w->seenDuringOpen, w.get());
   EXPECT_EQ(TestWindow_(), w);
   EXPECT_EQ(windowsMade, 1);
   EXPECT_EQ(w->Slider1(), w->Slider1());

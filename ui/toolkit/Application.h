@@ -57,4 +57,16 @@ void ReportUnhandledException(std::exception_ptr failure);
 // The text that message box shows.
 std::string UnhandledExceptionMessage(std::exception_ptr failure);
 
+// Runs the program's handler of an event that the user caused (a click, a
+// key, a tick). An exception escaping it is reported there, so it never
+// unwinds through the toolkit's own event handling.
+template <class F>
+void RunHandler(F&& handler) {
+  try {
+    handler();
+  } catch (...) {
+    ReportUnhandledException(std::current_exception());
+  }
+}
+
 }  // namespace tk

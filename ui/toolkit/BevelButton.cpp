@@ -8,6 +8,7 @@
 #include <QStyleOption>
 #include <algorithm>
 
+#include "ui/toolkit/Application.h"
 #include "ui/toolkit/Picture.h"
 
 namespace tk {
@@ -18,7 +19,7 @@ class BevelButtonWidget : public QAbstractButton {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_Hover);
     connect(this, &QAbstractButton::clicked, [this] {
-      if (owner_) owner_->Clicked_();
+      if (owner_) RunHandler([this] { owner_->Clicked_(); });
     });
   }
   BevelButton* owner_ = nullptr;

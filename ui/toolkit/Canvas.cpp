@@ -19,9 +19,13 @@ Canvas::Canvas(tk::Window& window, Control* parent) : Control(window, parent, ne
     for (const QRect& r : event->region()) areas.push_back({r.x(), r.y(), r.width(), r.height()});
     PaintNow(areas);
   };
-  v->onPress = [this](int x, int y) { return Enabled() && MouseDown && MouseDown(*this, x, y); };
+  v->onPress = [this](int x, int y) {
+    bool accepted = false;
+    if (Enabled() && MouseDown) RunHandler([&] { accepted = MouseDown(*this, x, y); });
+    return accepted;
+  };
   v->onRelease = [this](int x, int y) {
-    if (MouseUp) MouseUp(*this, x, y);
+    if (MouseUp) RunHandler([&] { MouseUp(*this, x, y); });
   };
 }
 

@@ -48,9 +48,6 @@ bool Label::SetProperty(const std::string& name, const PropertyValue& value) {
     SetTextAlign(int(value.Int()));
   } else if (name == "Multiline") {
     if (auto* v = View()) v->setWordWrap(value.Bool());
-  } else if (name == "Transparent") {
-    // An opaque label fills its area with the window's background.
-    if (auto* v = View()) v->setAutoFillBackground(!value.Bool());
   } else if (ApplyTextProperty(Widget(), name, value)) {
     if (name == "TextSize")
       designPixels_ = value.Int() > 0 ? int(value.Int()) : QFontInfo(QApplication::font()).pixelSize();

@@ -20,7 +20,8 @@ class Label : public Control {
   void SetTextAlign(int align);
 
  protected:
-  // Also Multiline, Transparent and the text design values (TextStyle.h).
+  // Also Multiline and the text design values (TextStyle.h). A label never
+  // paints a background of its own, so it sits cleanly on a group box.
   bool SetProperty(const std::string& name, const PropertyValue& value) override;
 
  private:

@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "ui/toolkit/Application.h"
 #include "ui/toolkit/TextStyle.h"
 #include "ui/toolkit/Window.h"
 
@@ -12,7 +13,7 @@ PushButton::PushButton(tk::Window& window, Control* parent)
     : Control(window, parent, new QPushButton(Host(window, parent))) {
   View()->setAutoDefault(false);
   QObject::connect(View(), &QPushButton::clicked, View(), [this] {
-    if (Enabled() && Action) Action(*this);
+    if (Enabled() && Action) RunHandler([this] { Action(*this); });
   });
 }
 

@@ -3,6 +3,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include "ui/toolkit/Application.h"
 #include "ui/toolkit/TextStyle.h"
 
 namespace tk {
@@ -10,7 +11,7 @@ namespace tk {
 RadioButton::RadioButton(tk::Window& window, Control* parent)
     : Control(window, parent, new QRadioButton(Host(window, parent))) {
   QObject::connect(View(), &QRadioButton::clicked, View(), [this] {
-    if (Enabled() && Action) Action(*this);
+    if (Enabled() && Action) RunHandler([this] { Action(*this); });
   });
 }
 

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "ui/toolkit/Application.h"
 #include "ui/toolkit/MouseWidget.h"
 
 namespace tk {
@@ -28,9 +29,13 @@ Rectangle::Rectangle(tk::Window& window, Control* parent)
       p.fillRect(wd - bw, 0, bw, ht, ToQColor(bottomRight_));
     }
   };
-  v->onPress = [this](int x, int y) { return Enabled() && MouseDown && MouseDown(*this, x, y); };
+  v->onPress = [this](int x, int y) {
+    bool accepted = false;
+    if (Enabled() && MouseDown) RunHandler([&] { accepted = MouseDown(*this, x, y); });
+    return accepted;
+  };
   v->onRelease = [this](int x, int y) {
-    if (MouseUp) MouseUp(*this, x, y);
+    if (MouseUp) RunHandler([&] { MouseUp(*this, x, y); });
   };
 }
 

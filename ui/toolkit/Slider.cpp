@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "ui/toolkit/Application.h"
+
 namespace tk {
 
 namespace {
@@ -17,7 +19,7 @@ Slider::Slider(tk::Window& window, Control* parent)
   s->setFocusPolicy(Qt::StrongFocus);
   s->setTracking(true);
   Sync();
-  QObject::connect(s, &QSlider::valueChanged, s, [this](int position) { UserMoved(position); });
+  QObject::connect(s, &QSlider::valueChanged, s, [this](int position) { RunHandler([&] { UserMoved(position); }); });
 }
 
 QSlider* Slider::View() const { return static_cast<QSlider*>(Widget()); }

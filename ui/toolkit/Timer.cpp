@@ -3,11 +3,13 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "ui/toolkit/Application.h"
+
 namespace tk {
 
 Timer::Timer(tk::Window& window, Control* parent) : Control(window, parent, nullptr), timer_(new QTimer()) {
   timer_->setTimerType(Qt::PreciseTimer);
-  QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(), [this] { Tick(); });
+  QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(), [this] { RunHandler([this] { Tick(); }); });
 }
 
 Timer::~Timer() { timer_->stop(); }

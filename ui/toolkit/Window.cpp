@@ -28,11 +28,12 @@ class WindowWidget : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override {
     event->accept();
-    if (owner_) owner_->CloseBox_();
+    if (owner_) RunHandler([this] { owner_->CloseBox_(); });
   }
   void changeEvent(QEvent* event) override {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && owner_) owner_->Activated_();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && owner_)
+      RunHandler([this] { owner_->Activated_(); });
   }
 };
 
@@ -272,6 +273,8 @@ void Window::Teardown() {
     widget_->deleteLater();
   }
   menuView_.reset();
+  // The window under a closed modal one takes the keyboard back.
+  if (modal_ && !Registry().empty() && Registry().front()->widget_) Registry().front()->widget_->activateWindow();
 }
 
 void Window::CloseBox_() { Close(); }
