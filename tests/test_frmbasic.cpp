@@ -43,7 +43,9 @@ class SimpleWindow : public ::testing::Test {
   }
 
   // Press a button the way the user does.
-  static void Click(const std::shared_ptr<tk::BevelButton>& b) { b->ClickAt_(b->Width() / 2, b->Height() / 2); }
+  static void Click(const std::shared_ptr<tk::BevelButton>& b) {
+    b->ClickAt_(b->Width() / 2, b->Height() / 2);
+  }
 
   std::string PdfPath(const std::string& name) {
     return (std::filesystem::temp_directory_path() / ("tarnwick-basic-" + name + ".pdf")).string();
@@ -91,8 +93,8 @@ TEST_F(SimpleWindow, StoredDifficultyIsTakenWithinItsRange) {
     std::int64_t value, side, line;
     bool easier, harder;
   };
-  const Case cases[] = {{"40", 40, 41, 0, true, true},  {"17", 17, 17, 25, false, true},
-                        {"95", 90, 91, 0, true, false}, {"22.9", 22, 23, 12, true, true},
+  const Case cases[] = {{"40", 40, 41, 0, true, true},   {"17", 17, 17, 25, false, true},
+                        {"95", 90, 91, 0, true, false},  {"22.9", 22, 23, 12, true, true},
                         {"-5", 17, 17, 25, false, true}, {"hard", 17, 17, 25, false, true}};
   for (const auto& c : cases) {
     uitest::ResetRun();
@@ -109,7 +111,8 @@ TEST_F(SimpleWindow, StoredDifficultyIsTakenWithinItsRange) {
 
 TEST_F(SimpleWindow, LineLengthFollowsTheDifficulty) {
   auto w = Start();
-  const std::pair<int, int> table[] = {{17, 25}, {19, 25}, {20, 12}, {24, 12}, {25, 5}, {29, 5}, {30, 0}, {90, 0}};
+  const std::pair<int, int> table[] = {{17, 25}, {19, 25}, {20, 12}, {24, 12},
+                                       {25, 5},  {29, 5},  {30, 0},  {90, 0}};
   for (const auto& [difficulty, line] : table) {
     w->Slider1()->SetValue(difficulty);
     EXPECT_EQ(Module1::RANDOMISATION, line) << difficulty;

@@ -54,8 +54,8 @@ TEST_F(Startup, FirstStartOpensTheSimpleWindowWithDefaultsAndWritesNothing) {
 }
 
 TEST_F(Startup, PrintLimitIsTheTruncatedStoredNumberOrThree) {
-  const std::pair<const char*, std::int64_t> cases[] = {
-      {"7", 7}, {"7.9", 7}, {"-2", -2}, {"many", 0}, {"", 3}, {"1e30", INT64_MAX}};
+  const std::pair<const char*, std::int64_t> cases[] = {{"7", 7},    {"7.9", 7}, {"-2", -2},
+                                                        {"many", 0}, {"", 3},    {"1e30", INT64_MAX}};
   for (const auto& [stored, expected] : cases) {
     uitest::ResetRun();
     uitest::WritePrefs(std::string("[All]\nPrintLimit=") + stored + "\n");
@@ -65,7 +65,8 @@ TEST_F(Startup, PrintLimitIsTheTruncatedStoredNumberOrThree) {
 }
 
 TEST_F(Startup, OnlyABasicProOfExactlyOneChoosesTheAdvancedWindow) {
-  const std::pair<const char*, std::int64_t> cases[] = {{"1", 1}, {"1.0", 1}, {"0", 0}, {"2", 0}, {"0.5", 0}, {"", 0}};
+  const std::pair<const char*, std::int64_t> cases[] = {{"1", 1}, {"1.0", 1}, {"0", 0},
+                                                        {"2", 0}, {"0.5", 0}, {"", 0}};
   for (const auto& [stored, expected] : cases) {
     uitest::ResetRun();
     uitest::WritePrefs(std::string("[Startup]\nBasicPro=") + stored + "\n");

@@ -69,13 +69,16 @@ class TestWindow : public tk::Window {
 
   std::shared_ptr<tk::Slider> Slider1() const { return ControlAs_<tk::Slider>("Slider1"); }
   std::shared_ptr<tk::Canvas> Canvas1() const { return ControlAs_<tk::Canvas>("Canvas1"); }
-  std::shared_ptr<tk::BevelButton> BevelButton1() const { return ControlAs_<tk::BevelButton>("BevelButton1"); }
+  std::shared_ptr<tk::BevelButton> BevelButton1() const {
+    return ControlAs_<tk::BevelButton>("BevelButton1");
+  }
   std::shared_ptr<tk::Timer> Timer1() const { return ControlAs_<tk::Timer>("Timer1"); }
 
   void Layout() override {
     events.push_back("Layout");
     SetMenuBar(TestMenuBar());
-    Apply({{"Title", "Test Window"}, {"Width", 300}, {"Height", 200}, {"Resizeable", false}, {"Placement", 2}});
+    Apply(
+        {{"Title", "Test Window"}, {"Width", 300}, {"Height", 200}, {"Resizeable", false}, {"Placement", 2}});
   }
   void CreateControls() override {
     events.push_back("CreateControls");
@@ -89,12 +92,21 @@ class TestWindow : public tk::Window {
     Canvas1()->Open = [](tk::Canvas&) { events.push_back("Canvas1.Open"); };
 
     AddControl_(std::make_shared<tk::Slider>(*this), "Slider1");
-    Slider1()->Apply({{"Left", 130}, {"Top", 10}, {"Width", 150}, {"Height", 23}, {"Minimum", 17}, {"Maximum", 90},
-                      {"Value", 18}, {"LiveScroll", true}});
-    Slider1()->ValueChanged = [](tk::Slider& s) { events.push_back("ValueChanged " + std::to_string(s.Value())); };
+    Slider1()->Apply({{"Left", 130},
+                      {"Top", 10},
+                      {"Width", 150},
+                      {"Height", 23},
+                      {"Minimum", 17},
+                      {"Maximum", 90},
+                      {"Value", 18},
+                      {"LiveScroll", true}});
+    Slider1()->ValueChanged = [](tk::Slider& s) {
+      events.push_back("ValueChanged " + std::to_string(s.Value()));
+    };
 
     AddControl_(std::make_shared<tk::BevelButton>(*this), "BevelButton1");
-    BevelButton1()->Apply({{"Left", 130}, {"Top", 50}, {"Width", 80}, {"Height", 80}, {"Caption", "&Go"}, {"IconDY", 5}});
+    BevelButton1()->Apply(
+        {{"Left", 130}, {"Top", 50}, {"Width", 80}, {"Height", 80}, {"Caption", "&Go"}, {"IconDY", 5}});
     BevelButton1()->Action = [](tk::BevelButton&) { events.push_back("Action"); };
 
     AddControl_(std::make_shared<tk::Timer>(*this), "Timer1");
@@ -118,9 +130,7 @@ class TestWindow : public tk::Window {
     events.push_back("Close");
     ++closes;
   }
-  void Event_EnableMenuItems() override {
-    MenuItemAs_<tk::MenuItem>("mnuClear")->Enabled = clearAllowed;
-  }
+  void Event_EnableMenuItems() override { MenuItemAs_<tk::MenuItem>("mnuClear")->Enabled = clearAllowed; }
 };
 
 std::shared_ptr<TestWindow> TestWindow_() { return tk::ImplicitWindow<TestWindow>("TestWindow.TestWindow"); }
@@ -146,7 +156,8 @@ QColor PixelOf(const QImage& image, int x, int y) { return image.pixelColor(x, y
 
 TEST_F(Toolkit, WindowIsBuiltInHookOrderAndOpensBeforeItsFirstPaint) {
   auto w = TestWindow_();
-  const std::vector<std::string> expected = {"Layout", "CreateControls", "AddMenuHandlers", "Canvas1.Open", "Open"};
+  const std::vector<std::string> expected = {"Layout", "CreateControls", "AddMenuHandlers", "Canvas1.Open",
+                                             "Open"};
   EXPECT_EQ(events, expected);
   w->Show();
   w->Canvas1()->RepaintNow();
@@ -483,14 +494,25 @@ TEST_F(Toolkit, RadioButtonsOfAGroupExcludeEachOtherAndCodeRunsNoAction) {
    public:
     void CreateControls() override {
       AddControl_(std::make_shared<tk::GroupBox>(*this), "GroupBox1");
-      ControlAs_<tk::GroupBox>("GroupBox1")->Apply({{"Left", 20}, {"Top", 14}, {"Width", 200}, {"Height", 120}});
+      ControlAs_<tk::GroupBox>("GroupBox1")
+          ->Apply({{"Left", 20}, {"Top", 14}, {"Width", 200}, {"Height", 120}});
       auto group = ControlByName_("GroupBox1").get();
       AddControl_(std::make_shared<tk::RadioButton>(*this, group), "RadioButton1");
       ControlAs_<tk::RadioButton>("RadioButton1")
-          ->Apply({{"Left", 45}, {"Top", 53}, {"Width", 100}, {"Height", 20}, {"Caption", "Basic"}, {"Value", true}});
+          ->Apply({{"Left", 45},
+                   {"Top", 53},
+                   {"Width", 100},
+                   {"Height", 20},
+                   {"Caption", "Basic"},
+                   {"Value", true}});
       AddControl_(std::make_shared<tk::RadioButton>(*this, group), "RadioButton2");
       ControlAs_<tk::RadioButton>("RadioButton2")
-          ->Apply({{"Left", 45}, {"Top", 84}, {"Width", 100}, {"Height", 20}, {"Caption", "Pro"}, {"Value", false}});
+          ->Apply({{"Left", 45},
+                   {"Top", 84},
+                   {"Width", 100},
+                   {"Height", 20},
+                   {"Caption", "Pro"},
+                   {"Value", false}});
     }
   };
   auto w = tk::ImplicitWindow<Radios>("Radios");

@@ -8,9 +8,9 @@
 #include "render/Pictures.h"
 #include "render/Print.h"
 #include "ui/MenuBar1.h"
+#include "ui/Module1.h"
 #include "ui/frmAbout.h"
 #include "ui/frmPrefs.h"
-#include "ui/Module1.h"
 #include "ui/toolkit/Numbers.h"
 #include "ui/toolkit/Text.h"
 
@@ -154,37 +154,39 @@ void frmBasic::CreateControls0_() {
   BevelButton9()->Action = [this](tk::BevelButton& s) { BevelButton9_Action(s); };
 
   AddControl_(std::make_shared<tk::Label>(*this), "Label1");
-  Label1()->Apply({{"Left", 665},
-                   {"Top", 246},
-                   {"Width", 60},
-                   {"Height", 80},
-                   {"TabIndex", 17},
-                   {"Text", "88"},
-                   {"TextSize", 48},
-                   {"TextFont", "System"},
-                   {"TextAlign", 1},
-                   {"TextColor", tk::Color(0x000000)},
-                   {"Transparent", false},
-                   {"Selectable", false},
-                   {"Multiline", false},
-                   {"Bold", false},
-                   {"Italic", false},
-                   {"Underline", false},
-                   {"Enabled", true},
-                   {"Visible", true},
-                   {"HelpTag", ""},
-                   {"LockLeft", true},
+  Label1()->Apply({{"Left", 665},          {"Top", 246},
+                   {"Width", 60},          {"Height", 80},
+                   {"TabIndex", 17},       {"Text", "88"},
+                   {"TextSize", 48},       {"TextFont", "System"},
+                   {"TextAlign", 1},       {"TextColor", tk::Color(0x000000)},
+                   {"Transparent", false}, {"Selectable", false},
+                   {"Multiline", false},   {"Bold", false},
+                   {"Italic", false},      {"Underline", false},
+                   {"Enabled", true},      {"Visible", true},
+                   {"HelpTag", ""},        {"LockLeft", true},
                    {"LockTop", true}});
 }
 
 std::shared_ptr<tk::Canvas> frmBasic::Canvas1() const { return ControlAs_<tk::Canvas>("Canvas1"); }
-std::shared_ptr<tk::BevelButton> frmBasic::BevelButton1() const { return ControlAs_<tk::BevelButton>("BevelButton1"); }
-std::shared_ptr<tk::BevelButton> frmBasic::BevelButton2() const { return ControlAs_<tk::BevelButton>("BevelButton2"); }
-std::shared_ptr<tk::BevelButton> frmBasic::BevelButton4() const { return ControlAs_<tk::BevelButton>("BevelButton4"); }
-std::shared_ptr<tk::BevelButton> frmBasic::BevelButton7() const { return ControlAs_<tk::BevelButton>("BevelButton7"); }
-std::shared_ptr<tk::BevelButton> frmBasic::BevelButton8() const { return ControlAs_<tk::BevelButton>("BevelButton8"); }
+std::shared_ptr<tk::BevelButton> frmBasic::BevelButton1() const {
+  return ControlAs_<tk::BevelButton>("BevelButton1");
+}
+std::shared_ptr<tk::BevelButton> frmBasic::BevelButton2() const {
+  return ControlAs_<tk::BevelButton>("BevelButton2");
+}
+std::shared_ptr<tk::BevelButton> frmBasic::BevelButton4() const {
+  return ControlAs_<tk::BevelButton>("BevelButton4");
+}
+std::shared_ptr<tk::BevelButton> frmBasic::BevelButton7() const {
+  return ControlAs_<tk::BevelButton>("BevelButton7");
+}
+std::shared_ptr<tk::BevelButton> frmBasic::BevelButton8() const {
+  return ControlAs_<tk::BevelButton>("BevelButton8");
+}
 std::shared_ptr<tk::Slider> frmBasic::Slider1() const { return ControlAs_<tk::Slider>("Slider1"); }
-std::shared_ptr<tk::BevelButton> frmBasic::BevelButton9() const { return ControlAs_<tk::BevelButton>("BevelButton9"); }
+std::shared_ptr<tk::BevelButton> frmBasic::BevelButton9() const {
+  return ControlAs_<tk::BevelButton>("BevelButton9");
+}
 std::shared_ptr<tk::Label> frmBasic::Label1() const { return ControlAs_<tk::Label>("Label1"); }
 
 void frmBasic::Canvas1_Paint(tk::Canvas&, tk::Graphics& g, const std::vector<tk::Rect>&) {
@@ -194,7 +196,8 @@ void frmBasic::Canvas1_Paint(tk::Canvas&, tk::Graphics& g, const std::vector<tk:
 void frmBasic::BevelButton1_Action(tk::BevelButton&) {
   Module1::myImageIndex = Module1::myImageIndex + 1;
   if (Module1::myImageIndex > std::int64_t(Module1::myPicts.size()) - 1) Module1::myImageIndex = 0;
-  if (!Module1::myPicts.empty()) BevelButton1()->SetIcon(Module1::myPicts[std::size_t(Module1::myImageIndex)]);
+  if (!Module1::myPicts.empty())
+    BevelButton1()->SetIcon(Module1::myPicts[std::size_t(Module1::myImageIndex)]);
   Canvas1()->Refresh(false);
 }
 
@@ -237,8 +240,12 @@ std::shared_ptr<tk::MenuItem> frmBasic::mnuClearSolution() const {
   return MenuItemAs_<tk::MenuItem>("mnuClearSolution");
 }
 std::shared_ptr<tk::MenuItem> frmBasic::FileMenu() const { return MenuItemAs_<tk::MenuItem>("FileMenu"); }
-std::shared_ptr<tk::QuitMenuItem> frmBasic::FileQuit() const { return MenuItemAs_<tk::QuitMenuItem>("FileQuit"); }
-std::shared_ptr<tk::PrefsMenuItem> frmBasic::mnuPrefs() const { return MenuItemAs_<tk::PrefsMenuItem>("mnuPrefs"); }
+std::shared_ptr<tk::QuitMenuItem> frmBasic::FileQuit() const {
+  return MenuItemAs_<tk::QuitMenuItem>("FileQuit");
+}
+std::shared_ptr<tk::PrefsMenuItem> frmBasic::mnuPrefs() const {
+  return MenuItemAs_<tk::PrefsMenuItem>("mnuPrefs");
+}
 std::shared_ptr<tk::ApplicationMenuItem> frmBasic::FileAbout() const {
   return MenuItemAs_<tk::ApplicationMenuItem>("FileAbout");
 }
@@ -257,7 +264,8 @@ void frmBasic::Event_Open() {
   // A hand-edited value that names no design takes the first one.
   if (Module1::myImageIndex < 0 || Module1::myImageIndex >= std::int64_t(Module1::myPicts.size()))
     Module1::myImageIndex = 0;
-  if (!Module1::myPicts.empty()) BevelButton1()->SetIcon(Module1::myPicts[std::size_t(Module1::myImageIndex)]);
+  if (!Module1::myPicts.empty())
+    BevelButton1()->SetIcon(Module1::myPicts[std::size_t(Module1::myImageIndex)]);
 
   Module1::LastDoorUsed = 3;
   Module1::CreateMaze(Slider1()->Value(), Slider1()->Value(), false);

@@ -21,7 +21,7 @@ class FakeDialogs : public tk::DialogSeam {
   // "PageSetup", "Print", "Modal".
   std::vector<std::string> shown;
   std::vector<std::string> messages;
-  std::vector<std::pair<tk::Color, std::string>> colorRequests;  // start colour, prompt
+  std::vector<std::pair<tk::Color, std::string>> colorRequests;   // start colour, prompt
   std::vector<std::pair<std::string, std::string>> saveRequests;  // filter, proposed name
   std::vector<std::string> modalWindows;                          // class names
 

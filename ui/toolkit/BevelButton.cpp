@@ -70,7 +70,8 @@ class BevelButtonWidget : public QAbstractButton {
       if (size.width() > iconArea.width() || size.height() > iconArea.height())
         size.scale(iconArea.size(), Qt::KeepAspectRatio);
       const QRect target(iconArea.left() + (iconArea.width() - size.width()) / 2,
-                         iconArea.top() + (iconArea.height() - size.height()) / 2, size.width(), size.height());
+                         iconArea.top() + (iconArea.height() - size.height()) / 2, size.width(),
+                         size.height());
       QPixmap shown = icon;
       if (!isEnabled()) {
         QStyleOption opt;

@@ -11,7 +11,8 @@
 
 namespace tk {
 
-Canvas::Canvas(tk::Window& window, Control* parent) : Control(window, parent, new MouseWidget(Host(window, parent))) {
+Canvas::Canvas(tk::Window& window, Control* parent)
+    : Control(window, parent, new MouseWidget(Host(window, parent))) {
   MouseWidget* v = View();
   v->setFocusPolicy(Qt::NoFocus);
   v->onPaint = [this](QPaintEvent* event) {

@@ -64,14 +64,14 @@ class RefreshQueue {
       if (now) {
         EnsureExposed(w);
         if (w) w->repaint();
-      }
-      else
+      } else
         w->update();
     }
   }
 
   int Count() const {
-    return int(std::count_if(pending_.begin(), pending_.end(), [](const QPointer<QWidget>& p) { return !p.isNull(); }));
+    return int(std::count_if(pending_.begin(), pending_.end(),
+                             [](const QPointer<QWidget>& p) { return !p.isNull(); }));
   }
 
  private:
@@ -172,7 +172,8 @@ void Control::ClickAt_(int x, int y) {
   QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(widget_, &press);
   if (!widget_) return;
-  QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
   QApplication::sendEvent(widget_, &release);
 }
 

@@ -35,14 +35,15 @@ class RealDialogs : public DialogSeam {
   }
 
   bool SelectColor(Color& c, const std::string& prompt) override {
-    const QColor chosen = QColorDialog::getColor(QColor(Red(c), Green(c), Blue(c)), QApplication::activeWindow(),
-                                                 QString::fromStdString(prompt));
+    const QColor chosen = QColorDialog::getColor(
+        QColor(Red(c), Green(c), Blue(c)), QApplication::activeWindow(), QString::fromStdString(prompt));
     if (!chosen.isValid()) return false;
     c = RGB(chosen.red(), chosen.green(), chosen.blue());
     return true;
   }
 
-  std::shared_ptr<FolderItem> GetSaveFolderItem(const std::string& filter, const std::string& defaultName) override {
+  std::shared_ptr<FolderItem> GetSaveFolderItem(const std::string& filter,
+                                                const std::string& defaultName) override {
     QFileDialog dialog(QApplication::activeWindow());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -62,7 +63,9 @@ class RealDialogs : public DialogSeam {
 
   bool PageSetupDialog(PrinterSetup& setup) override { return RealPageSetupDialog(setup); }
 
-  std::shared_ptr<Graphics> OpenPrinterDialog(PrinterSetup& setup) override { return RealPrinterDialog(setup); }
+  std::shared_ptr<Graphics> OpenPrinterDialog(PrinterSetup& setup) override {
+    return RealPrinterDialog(setup);
+  }
 
   void RunModal(Window& window) override {
     if (!window.IsOpen()) return;
@@ -98,6 +101,8 @@ std::shared_ptr<FolderItem> GetSaveFolderItem(const std::string& filter, const s
   return Dialogs().GetSaveFolderItem(filter, defaultName);
 }
 
-std::shared_ptr<Graphics> OpenPrinterDialog(PrinterSetup& setup) { return Dialogs().OpenPrinterDialog(setup); }
+std::shared_ptr<Graphics> OpenPrinterDialog(PrinterSetup& setup) {
+  return Dialogs().OpenPrinterDialog(setup);
+}
 
 }  // namespace tk

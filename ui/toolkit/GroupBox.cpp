@@ -6,7 +6,8 @@
 
 namespace tk {
 
-GroupBox::GroupBox(tk::Window& window, Control* parent) : Control(window, parent, new QGroupBox(Host(window, parent))) {}
+GroupBox::GroupBox(tk::Window& window, Control* parent)
+    : Control(window, parent, new QGroupBox(Host(window, parent))) {}
 
 QGroupBox* GroupBox::View() const { return static_cast<QGroupBox*>(Widget()); }
 

@@ -9,7 +9,8 @@
 
 namespace tk {
 
-Label::Label(tk::Window& window, Control* parent) : Control(window, parent, new QLabel(Host(window, parent))) {
+Label::Label(tk::Window& window, Control* parent)
+    : Control(window, parent, new QLabel(Host(window, parent))) {
   View()->setTextFormat(Qt::PlainText);
   designPixels_ = QFontInfo(View()->font()).pixelSize();
   SetTextAlign(0);
@@ -29,8 +30,8 @@ void Label::Fit() {
   QFont font = v->font();
   font.setPixelSize(designPixels_);
   const QString text = v->text();
-  while (font.pixelSize() > 6 && (QFontMetrics(font).horizontalAdvance(text) > Width() ||
-                                  QFontMetrics(font).height() > Height()))
+  while (font.pixelSize() > 6 &&
+         (QFontMetrics(font).horizontalAdvance(text) > Width() || QFontMetrics(font).height() > Height()))
     font.setPixelSize(font.pixelSize() - 1);
   v->setFont(font);
 }

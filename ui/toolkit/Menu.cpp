@@ -69,7 +69,8 @@ void MenuBarView::Build(const std::shared_ptr<MenuItem>& item, QMenu* into) {
     entries_.push_back({item, menu->menuAction()});
     Window* w = window_;
     // Every opening of a menu is a menu refresh.
-    connections_.push_back(QObject::connect(menu, &QMenu::aboutToShow, [w] { RunHandler([&] { w->RefreshMenus(); }); }));
+    connections_.push_back(
+        QObject::connect(menu, &QMenu::aboutToShow, [w] { RunHandler([&] { w->RefreshMenus(); }); }));
     for (int i = 0; i < item->Count(); ++i) Build(item->Item(i), menu);
     return;
   }
@@ -79,7 +80,8 @@ void MenuBarView::Build(const std::shared_ptr<MenuItem>& item, QMenu* into) {
   entries_.push_back({item, action});
   Window* w = window_;
   const std::string name = item->Name;
-  connections_.push_back(QObject::connect(action, &QAction::triggered, [w, name] { RunHandler([&] { w->DoMenuCommand(name); }); }));
+  connections_.push_back(QObject::connect(action, &QAction::triggered,
+                                          [w, name] { RunHandler([&] { w->DoMenuCommand(name); }); }));
 }
 
 void MenuBarView::Sync() {

@@ -15,8 +15,7 @@ class PropertyValue {
  public:
   PropertyValue(bool v) : v_(v) {}
   template <class T>
-    requires(std::is_integral_v<T> && !std::is_same_v<T, bool>)
-  PropertyValue(T v) : v_(std::int64_t(v)) {}
+  requires(std::is_integral_v<T> && !std::is_same_v<T, bool>) PropertyValue(T v) : v_(std::int64_t(v)) {}
   PropertyValue(double v) : v_(v) {}
   PropertyValue(const char* v) : v_(std::string(v)) {}
   PropertyValue(std::string v) : v_(std::move(v)) {}

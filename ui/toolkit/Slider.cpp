@@ -19,7 +19,8 @@ Slider::Slider(tk::Window& window, Control* parent)
   s->setFocusPolicy(Qt::StrongFocus);
   s->setTracking(true);
   Sync();
-  QObject::connect(s, &QSlider::valueChanged, s, [this](int position) { RunHandler([&] { UserMoved(position); }); });
+  QObject::connect(s, &QSlider::valueChanged, s,
+                   [this](int position) { RunHandler([&] { UserMoved(position); }); });
 }
 
 QSlider* Slider::View() const { return static_cast<QSlider*>(Widget()); }

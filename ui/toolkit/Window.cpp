@@ -123,7 +123,8 @@ void Window::Apply(const PropertyList& properties) {
     } else if (name == "Resizeable") {
       resizeable_ = value.Bool();
       if (widget_ && widget_->layout())
-        widget_->layout()->setSizeConstraint(resizeable_ ? QLayout::SetDefaultConstraint : QLayout::SetFixedSize);
+        widget_->layout()->setSizeConstraint(resizeable_ ? QLayout::SetDefaultConstraint
+                                                         : QLayout::SetFixedSize);
       SetWidth(width_);
     }
   }
@@ -274,7 +275,8 @@ void Window::Teardown() {
   }
   menuView_.reset();
   // The window under a closed modal one takes the keyboard back.
-  if (modal_ && !Registry().empty() && Registry().front()->widget_) Registry().front()->widget_->activateWindow();
+  if (modal_ && !Registry().empty() && Registry().front()->widget_)
+    Registry().front()->widget_->activateWindow();
 }
 
 void Window::CloseBox_() { Close(); }
@@ -282,7 +284,8 @@ void Window::CloseBox_() { Close(); }
 void Window::Activated_() {
   if (!IsOpen()) return;
   auto& r = Registry();
-  auto it = std::find_if(r.begin(), r.end(), [this](const std::shared_ptr<Window>& p) { return p.get() == this; });
+  auto it =
+      std::find_if(r.begin(), r.end(), [this](const std::shared_ptr<Window>& p) { return p.get() == this; });
   if (it != r.end() && it != r.begin()) std::rotate(r.begin(), it, it + 1);
   if (menuView_) RefreshMenus();
 }

@@ -88,7 +88,9 @@ class Window : public std::enable_shared_from_this<Window> {
 
   // Built (or being built) and not yet closed; still so while its Close
   // event runs.
-  bool IsOpen() const { return state_ == State::Building || state_ == State::Open || state_ == State::Closing; }
+  bool IsOpen() const {
+    return state_ == State::Building || state_ == State::Open || state_ == State::Closing;
+  }
   bool IsShown() const;
   bool IsModal() const { return modal_; }
 
