@@ -23,7 +23,12 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAILED: $*"; [[ -f $ini ]] && { echo "INI file:"; tr '\r' '\n' <"$ini"; }; exit 1; }
+fail() {
+  echo "FAILED: $*"
+  [[ -f ${ini:-} ]] && { echo "INI file:"; tr '\r' '\n' <"$ini"; }
+  [[ -f $work/program.log ]] && { echo "program output:"; tail -60 "$work/program.log"; }
+  exit 1
+}
 
 # A free display number of our own.
 first=90; [[ $mode == pro ]] && first=120
@@ -37,6 +42,8 @@ for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sl
 kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start on $display: $(cat "$work/xvfb.log")"
 export DISPLAY=$display
 export XDG_CONFIG_HOME=$work/config
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 mkdir -p "$XDG_CONFIG_HOME"
 ini=$XDG_CONFIG_HOME/OxlTarnwickLanes/TarnwickLanes.ini
@@ -45,7 +52,7 @@ start_program() {
   "$program" >"$work/program.log" 2>&1 &
   app_pid=$!
   window=""
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     window=$(xdotool search --onlyvisible --name '^Tarnwick Lanes$' 2>/dev/null | head -1)
     [[ -n $window ]] && break
     sleep 0.1
