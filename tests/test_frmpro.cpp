@@ -327,9 +327,14 @@ TEST_F(ProWindow, AboutAndPreferencesOpenModally) {
 
 TEST_F(ProWindow, SolveRunsTheSearchOnTheTimerUntilThePathIsShown) {
   auto w = Open();
+  w->Slider1()->SetValue(80);
+  w->Slider2()->SetValue(100);
   w->btnFindSolution()->Push();
   EXPECT_TRUE(PathFind::FindingSolution);
   EXPECT_FALSE(w->btnFindSolution()->Enabled());
+  tk::ProcessEventsFor(150);
+  tk::FlushRefreshes();
+  w->Grab().save(QString::fromStdString((testpaths::Screenshots() / "frmPro-searching.png").string()));
   ASSERT_TRUE(RunSearch());
   EXPECT_TRUE(PathFind::hasSolution);
   EXPECT_TRUE(w->btnFindSolution()->Enabled());
