@@ -55,13 +55,17 @@ class Graphics {
   void SetPagedDevice(QPagedPaintDevice* device) { paged_ = device; }
   void NextPage();
 
-  // The painter, begun on first use.
+  // The painter, begun on first use, for drawing the calls above do not
+  // offer.
   QPainter& Painter();
   // Ends drawing; the next drawing call begins again.
   void End();
 
  private:
   const QImage& Scaled(const QImage& source, int w, int h);
+  QPainter& Begin();
+  // True when pictures may be copied straight into the target image.
+  bool DirectTarget();
 
   QImage* image_ = nullptr;
   QPaintDevice* device_ = nullptr;
@@ -73,11 +77,16 @@ class Graphics {
   int penWidth_ = 1;
   int penHeight_ = 1;
   int copies_ = 1;
+  // Painter() handed the painter out since it was last ended.
+  bool painterLent_ = false;
 
   // The last scaled picture: a maze paints one wall tile thousands of times
   // at one size, so it is scaled once and then copied.
   std::int64_t scaledKey_ = 0;
   QImage scaled_;
+  bool scaledOpaque_ = false;
+  const quint32* scaledBits_ = nullptr;
+  qsizetype scaledStride_ = 0;
 };
 
 }  // namespace tk
