@@ -6,6 +6,7 @@
 
 #include "ui/toolkit/Control.h"
 
+class QElapsedTimer;
 class QTimer;
 
 namespace tk {
@@ -41,6 +42,7 @@ class Timer : public Control {
 
  private:
   void Tick();
+  void Timeout();
   void Restart();
 
   std::unique_ptr<QTimer> timer_;
@@ -48,6 +50,12 @@ class Timer : public Control {
   int period_ = 1000;
   long ticks_ = 0;
   bool shutDown_ = false;
+  // A repeating timer keeps to its pace: ticks are counted against the clock
+  // since it started, and ticks that a long handler or a paint held up are
+  // delivered at the next wake-up (a few at most), rather than lost.
+  std::unique_ptr<QElapsedTimer> clock_;
+  long long delivered_ = 0;
+  unsigned generation_ = 0;
 };
 
 }  // namespace tk
