@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "maze/Module1.h"
@@ -9,13 +10,14 @@
 namespace Module1 {
 
 void DrawMaze(tk::Graphics& g) {
-  if (MAZE_X <= 0 || MAZE_Y <= 0) return;
-  const std::int64_t cw = std::int64_t(std::trunc(double(g.Width()) / double(MAZE_X)));
-  const std::int64_t ch = std::int64_t(std::trunc(double(g.Height()) / double(MAZE_Y)));
   maxH = 0;
   maxW = 0;
   g.SetForeColor(0xFFFFFF);
   g.FillRect(0, 0, g.Width(), g.Height());
+  // Before the first maze there are no cells to draw.
+  if (MAZE_X <= 0 || MAZE_Y <= 0) return;
+  const std::int64_t cw = std::int64_t(std::trunc(double(g.Width()) / double(MAZE_X)));
+  const std::int64_t ch = std::int64_t(std::trunc(double(g.Height()) / double(MAZE_Y)));
 
   // The wall tile: the current design with its pure white made transparent.
   std::shared_ptr<tk::Picture> design;
@@ -35,8 +37,11 @@ void DrawMaze(tk::Graphics& g) {
   }
 
   const bool marking = PathFind::FindingSolution;
-  for (std::int64_t x = 1; x <= MAZE_X; ++x) {
-    for (std::int64_t y = 1; y <= MAZE_Y; ++y) {
+  // The grid always holds MAZE_X x MAZE_Y; the bounds keep a mismatch from
+  // reading past it.
+  const std::int64_t lastX = std::min(MAZE_X, blnMaze.MaxX()), lastY = std::min(MAZE_Y, blnMaze.MaxY());
+  for (std::int64_t x = 1; x <= lastX; ++x) {
+    for (std::int64_t y = 1; y <= lastY; ++y) {
       if (!blnMaze(x, y)) {
         g.DrawPicture(cellTile, double((x - 1) * cw), double((y - 1) * ch), double(cw), double(ch), 0, 0,
                       double(cw), double(ch));

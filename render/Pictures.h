@@ -36,9 +36,11 @@ PicturePtr ShortLine();
 PicturePtr OxlLogo3x2();
 PicturePtr MazeIcon128();
 
-// Tests only: how often a resource has been opened, and a way to make the
-// next opens of a resource give nothing (as a missing or broken picture would).
+// Tests only: how often a resource has been opened; a way to make the next
+// opens of a resource give nothing (as a missing or broken picture would);
+// and a way to empty one cache, so that the next use opens it afresh.
 int OpenCount(const char* resourceName);
 void SetMissingForTesting(const char* resourceName, bool missing);
+void ForgetForTesting(const char* resourceName);
 
 }  // namespace Pictures

@@ -205,6 +205,8 @@ TEST_F(RenderTest, SearchMarksAndPathLandOnTheirCells) {
   // between the centres (33, 11) and (33, 35), drawn over the arrow.
   auto start = std::make_shared<GridSearchNode>(2, 1);
   auto child = std::make_shared<GridSearchNode>(2, 2, start);
+  EXPECT_NE(At(pic, 33, 11), tk::RGB(0, 175, 0)) << "the arrow alone";
+  EXPECT_NE(At(pic, 33, 11), 0xFFFFFFu) << "the arrow covers the entrance centre";
   PathFind::finalnode = child;
   PathFind::hasSolution = true;
   pic = Draw();
@@ -221,19 +223,58 @@ TEST_F(RenderTest, SearchMarksAndPathLandOnTheirCells) {
 }
 
 TEST_F(RenderTest, DrawingCopesWithMissingPictures) {
+  // Arrows and a design whose opens give nothing, as a missing or broken
+  // resource would.
   const char* names[] = {"ArrowDown.png", "ArrowRight.png", "Sunflower.bmp"};
-  // Fresh opens fail; the accessors were opened already, so reset is not possible
-  // here: check instead that a missing design, arrow or index draws nothing.
-  for (const char* n : names) Pictures::SetMissingForTesting(n, true);
-  Module1::CreateMaze(17, 17, false);
-  Module1::myPicts[9] = nullptr;
+  for (const char* n : names) {
+    Pictures::SetMissingForTesting(n, true);
+    Pictures::ForgetForTesting(n);
+  }
+  Module1::SetupMyPicts(0x000000);
+  ASSERT_EQ(Module1::myPicts.size(), 12u);
+  EXPECT_EQ(Module1::myPicts[9], nullptr);
+  EXPECT_EQ(Module1::Transparent(nullptr), nullptr);
+
+  Module1::CreateMaze(17, 17, false);  // cells 33 x 44
   Module1::myImageIndex = 9;
   auto pic = Draw();
+  EXPECT_EQ(Module1::maxW, 561);
+  EXPECT_EQ(Module1::maxH, 748);
   EXPECT_EQ(At(pic, 5, 5), 0xFFFFFFu) << "walls without a design stay white";
+  EXPECT_EQ(At(pic, 33 + 16, 22), 0xFFFFFFu) << "no entrance arrow without its picture";
+  Module1::LastDoorUsed = 1;
+  Module1::CreateDoors(false);
+  pic = Draw();
+  EXPECT_EQ(At(pic, 16 * 33 + 16, 44 + 22), 0xFFFFFFu);
+
+  // An index outside the designs draws no walls either.
   Module1::myImageIndex = 42;
   pic = Draw();
+  EXPECT_EQ(At(pic, 5, 5), 0xFFFFFFu);
   EXPECT_EQ(Module1::maxW, 561);
+
+  // Once the resources are back, the next use opens them.
   for (const char* n : names) Pictures::SetMissingForTesting(n, false);
+  Module1::SetupMyPicts(0x000000);
+  EXPECT_NE(Module1::myPicts[9], nullptr);
+  Module1::myImageIndex = 0;
+  pic = Draw();
+  EXPECT_NE(At(pic, 33 + 16, 22), 0xFFFFFFu) << "the entrance arrow is back";
+}
+
+TEST_F(RenderTest, BeforeTheFirstMazeOnlyWhiteIsDrawn) {
+  Module1::MAZE_X = 0;
+  Module1::MAZE_Y = 0;
+  Module1::maxW = 99;
+  Module1::maxH = 99;
+  auto view = std::make_shared<tk::Picture>(40, 30, 32);
+  view->Graphics()->SetForeColor(0x00FF00);
+  view->Graphics()->FillRect(0, 0, 40, 30);
+  Module1::PaintMazeCanvas(*view->Graphics());
+  EXPECT_EQ(Module1::maxW, 0);
+  EXPECT_EQ(Module1::maxH, 0);
+  EXPECT_EQ(At(Module1::myDrawing, 20, 15), 0xFFFFFFu);
+  EXPECT_EQ(At(view, 0, 0), 0x000000u) << "the frame";
 }
 
 TEST(Pictures, EveryPictureOpensOnceAndStaysTheSame) {
@@ -252,23 +293,34 @@ TEST(Pictures, EveryPictureOpensOnceAndStaysTheSame) {
       {Pictures::ShortLine, "ShortLine.png"},    {Pictures::OxlLogo3x2, "OxlLogo3x2.bmp"},
       {Pictures::MazeIcon128, "MazeIcon128.bmp"}};
   for (auto [accessor, name] : all) {
+    const int before = Pictures::OpenCount(name);
     const auto first = accessor();
     ASSERT_NE(first, nullptr) << name;
+    EXPECT_GT(first->Width(), 0) << name;
+    EXPECT_LE(Pictures::OpenCount(name), before + 1) << name;
+    const int opened = Pictures::OpenCount(name);
     EXPECT_EQ(accessor(), first) << name;
-    EXPECT_EQ(Pictures::OpenCount(name), 1) << name;
+    EXPECT_EQ(accessor(), first) << name;
+    EXPECT_EQ(Pictures::OpenCount(name), opened) << name << " is opened once";
     EXPECT_EQ(first->Transparent(), std::string(name) == "OxlLogo3x2.bmp" ? 1 : 0) << name;
+    // Every accessor keeps its own picture.
+    for (auto [other, otherName] : all)
+      if (other != accessor && other() == first) ADD_FAILURE() << name << " is " << otherName;
   }
 }
 
 TEST(Pictures, AFailedOpenIsTriedAgainAtTheNextUse) {
+  Pictures::ForgetForTesting("Leaf.bmp");
   Pictures::SetMissingForTesting("Leaf.bmp", true);
+  const int before = Pictures::OpenCount("Leaf.bmp");
   EXPECT_EQ(Pictures::Leaf(), nullptr);
   EXPECT_EQ(Pictures::Leaf(), nullptr);
   Pictures::SetMissingForTesting("Leaf.bmp", false);
   const auto leaf = Pictures::Leaf();
   ASSERT_NE(leaf, nullptr);
-  EXPECT_EQ(Pictures::OpenCount("Leaf.bmp"), 3);
+  EXPECT_EQ(Pictures::OpenCount("Leaf.bmp"), before + 3);
   EXPECT_EQ(Pictures::Leaf(), leaf);
+  EXPECT_EQ(Pictures::OpenCount("Leaf.bmp"), before + 3);
 }
 
 // One maze in each of the twelve designs, for people to look at.
