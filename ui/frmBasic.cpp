@@ -9,8 +9,6 @@
 #include "render/Print.h"
 #include "ui/MenuBar1.h"
 #include "ui/Module1.h"
-#include "ui/frmAbout.h"
-#include "ui/frmPrefs.h"
 #include "ui/toolkit/Numbers.h"
 #include "ui/toolkit/Text.h"
 
@@ -235,20 +233,6 @@ void frmBasic::BevelButton9_Action(tk::BevelButton&) {
   Canvas1()->Refresh(false);
 }
 
-std::shared_ptr<tk::MenuItem> frmBasic::EditMenu() const { return MenuItemAs_<tk::MenuItem>("EditMenu"); }
-std::shared_ptr<tk::MenuItem> frmBasic::mnuClearSolution() const {
-  return MenuItemAs_<tk::MenuItem>("mnuClearSolution");
-}
-std::shared_ptr<tk::MenuItem> frmBasic::FileMenu() const { return MenuItemAs_<tk::MenuItem>("FileMenu"); }
-std::shared_ptr<tk::QuitMenuItem> frmBasic::FileQuit() const {
-  return MenuItemAs_<tk::QuitMenuItem>("FileQuit");
-}
-std::shared_ptr<tk::PrefsMenuItem> frmBasic::mnuPrefs() const {
-  return MenuItemAs_<tk::PrefsMenuItem>("mnuPrefs");
-}
-std::shared_ptr<tk::ApplicationMenuItem> frmBasic::FileAbout() const {
-  return MenuItemAs_<tk::ApplicationMenuItem>("FileAbout");
-}
 
 void frmBasic::AddMenuHandlers(tk::Window& w) {
   auto& self = static_cast<frmBasic&>(w);
@@ -278,16 +262,6 @@ void frmBasic::Event_Open() {
 void frmBasic::Event_Close() {
   Module1::myINI->SetPreference("Basic", "Difficulty", tk::Str(Slider1()->Value()));
   Module1::myINI->SetPreference("Basic", "Icon", tk::Str(Module1::myImageIndex));
-}
-
-bool frmBasic::FileAbout_Action_() {
-  frmAbout::frmAbout_()->ShowModal();
-  return true;
-}
-
-bool frmBasic::mnuPrefs_Action_() {
-  frmPrefs::frmPrefs_()->ShowModal();
-  return true;
 }
 
 void frmBasic::UpdatePrintLimit() {

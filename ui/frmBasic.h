@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "ui/MainWindow.h"
 #include "ui/toolkit/Controls.h"
 
 namespace tk {
@@ -13,7 +14,7 @@ class Graphics;
 
 namespace frmBasic {
 
-class frmBasic : public tk::Window {
+class frmBasic : public MainWindow {
  public:
   // Prints still allowed while the window is open.
   std::int64_t PrintsLeft = 0;
@@ -41,18 +42,10 @@ class frmBasic : public tk::Window {
   void Slider1_ValueChanged(tk::Slider& sender);
   void BevelButton9_Action(tk::BevelButton& sender);
 
-  std::shared_ptr<tk::MenuItem> EditMenu() const;
-  std::shared_ptr<tk::MenuItem> mnuClearSolution() const;
-  std::shared_ptr<tk::MenuItem> FileMenu() const;
-  std::shared_ptr<tk::QuitMenuItem> FileQuit() const;
-  std::shared_ptr<tk::PrefsMenuItem> mnuPrefs() const;
-  std::shared_ptr<tk::ApplicationMenuItem> FileAbout() const;
 
   void AddMenuHandlers(tk::Window& w) override;
   void Event_Open() override;
   void Event_Close() override;
-  bool FileAbout_Action_();
-  bool mnuPrefs_Action_();
   void UpdatePrintLimit();
 };
 

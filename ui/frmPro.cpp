@@ -11,8 +11,6 @@
 #include "ui/FileTypes1.h"
 #include "ui/MenuBar1.h"
 #include "ui/Module1.h"
-#include "ui/frmAbout.h"
-#include "ui/frmPrefs.h"
 #include "ui/toolkit/Date.h"
 #include "ui/toolkit/Dialogs.h"
 #include "ui/toolkit/FolderItem.h"
@@ -316,14 +314,6 @@ void frmPro::btnFindSolution_Action(tk::BevelButton&) {
   PathTimer()->SetMode(tk::Timer::ModeMultiple);
 }
 
-std::shared_ptr<tk::MenuItem> frmPro::EditMenu() const { return MenuItemAs_<tk::MenuItem>("EditMenu"); }
-std::shared_ptr<tk::MenuItem> frmPro::mnuClearSolution() const { return MenuItemAs_<tk::MenuItem>("mnuClearSolution"); }
-std::shared_ptr<tk::MenuItem> frmPro::FileMenu() const { return MenuItemAs_<tk::MenuItem>("FileMenu"); }
-std::shared_ptr<tk::QuitMenuItem> frmPro::FileQuit() const { return MenuItemAs_<tk::QuitMenuItem>("FileQuit"); }
-std::shared_ptr<tk::PrefsMenuItem> frmPro::mnuPrefs() const { return MenuItemAs_<tk::PrefsMenuItem>("mnuPrefs"); }
-std::shared_ptr<tk::ApplicationMenuItem> frmPro::FileAbout() const {
-  return MenuItemAs_<tk::ApplicationMenuItem>("FileAbout");
-}
 
 void frmPro::AddMenuHandlers(tk::Window& w) {
   auto& self = static_cast<frmPro&>(w);
@@ -360,16 +350,6 @@ void frmPro::Event_Close() {
 
 // "Clear Solution" can be chosen exactly while a found path is shown.
 void frmPro::Event_EnableMenuItems() { mnuClearSolution()->Enabled = PathFind::hasSolution; }
-
-bool frmPro::FileAbout_Action_() {
-  frmAbout::frmAbout_()->ShowModal();
-  return true;
-}
-
-bool frmPro::mnuPrefs_Action_() {
-  frmPrefs::frmPrefs_()->ShowModal();
-  return true;
-}
 
 bool frmPro::mnuClearSolution_Action_() {
   PathFind::hasSolution = false;

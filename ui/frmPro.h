@@ -6,11 +6,12 @@
 #include <memory>
 #include <vector>
 
+#include "ui/MainWindow.h"
 #include "ui/toolkit/Controls.h"
 
 namespace frmPro {
 
-class frmPro : public tk::Window {
+class frmPro : public MainWindow {
  public:
   void Layout() override;
   void CreateControls() override;
@@ -55,13 +56,6 @@ class frmPro : public tk::Window {
   void PathTimer_Action(tk::Timer& sender);
   void btnFindSolution_Action(tk::BevelButton& sender);
 
-  // Menu items, looked up by name in the window's menu bar.
-  std::shared_ptr<tk::MenuItem> EditMenu() const;
-  std::shared_ptr<tk::MenuItem> mnuClearSolution() const;
-  std::shared_ptr<tk::MenuItem> FileMenu() const;
-  std::shared_ptr<tk::QuitMenuItem> FileQuit() const;
-  std::shared_ptr<tk::PrefsMenuItem> mnuPrefs() const;
-  std::shared_ptr<tk::ApplicationMenuItem> FileAbout() const;
 
   void AddMenuHandlers(tk::Window& w) override;
 
@@ -70,8 +64,6 @@ class frmPro : public tk::Window {
   void Event_EnableMenuItems() override;
 
   // Menu commands; True when handled.
-  bool FileAbout_Action_();
-  bool mnuPrefs_Action_();
   bool mnuClearSolution_Action_();
 
   // Shows the colour swatch and its label for the two colour designs only.
