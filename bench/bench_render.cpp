@@ -25,7 +25,12 @@ static void BM_DrawMaze(benchmark::State& state) {
     benchmark::DoNotOptimize(Module1::myDrawing->Image().constBits());
   }
 }
-BENCHMARK(BM_DrawMaze)->Args({151, 0})->Args({151, 9})->Args({19, 0})->Args({19, 9})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawMaze)
+    ->Args({151, 0})
+    ->Args({151, 9})
+    ->Args({19, 0})
+    ->Args({19, 9})
+    ->Unit(benchmark::kMillisecond);
 
 // A whole paint of a maze view: new picture, maze, stretched copy, frame.
 static void BM_PaintCanvas(benchmark::State& state) {

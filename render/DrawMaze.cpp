@@ -21,7 +21,8 @@ void DrawMaze(tk::Graphics& g) {
 
   // The wall tile: the current design with its pure white made transparent.
   std::shared_ptr<tk::Picture> design;
-  if (myImageIndex >= 0 && std::size_t(myImageIndex) < myPicts.size()) design = myPicts[std::size_t(myImageIndex)];
+  if (myImageIndex >= 0 && std::size_t(myImageIndex) < myPicts.size())
+    design = myPicts[std::size_t(myImageIndex)];
   const auto tile = Transparent(design);
   const double tw = tile ? tile->Width() : 0;
   const double th = tile ? tile->Height() : 0;

@@ -16,9 +16,30 @@ struct Entry {
 };
 
 enum Id {
-  kBeachBall, kIceCreamCone, kBigPumpkin, kLeaf, kMitten, kSnowman, kPurplePetunia, kSunflower, kTulip,
-  kViolet, kArrowDown, kArrowRight, kClose64, kPrint64, kSave64, kSearch64, kRefresh48, kMove48, kAdd48,
-  kLongLine, kShortLine, kOxlLogo3x2, kMazeIcon128, kCount
+  kBeachBall,
+  kIceCreamCone,
+  kBigPumpkin,
+  kLeaf,
+  kMitten,
+  kSnowman,
+  kPurplePetunia,
+  kSunflower,
+  kTulip,
+  kViolet,
+  kArrowDown,
+  kArrowRight,
+  kClose64,
+  kPrint64,
+  kSave64,
+  kSearch64,
+  kRefresh48,
+  kMove48,
+  kAdd48,
+  kLongLine,
+  kShortLine,
+  kOxlLogo3x2,
+  kMazeIcon128,
+  kCount
 };
 
 std::array<Entry, kCount>& Catalogue() {

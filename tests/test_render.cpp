@@ -71,7 +71,8 @@ TEST_F(RenderTest, ColourDesignsAreTheCheckerAndTheSolidTile) {
   ASSERT_EQ(checker->Height(), 60);
   for (int j = 0; j < 6; ++j)
     for (int i = 0; i < 6; ++i)
-      EXPECT_EQ(At(checker, i * 10 + 5, j * 10 + 5), (i + j) % 2 == 0 ? 0x000000u : 0xFFFFFFu) << i << "," << j;
+      EXPECT_EQ(At(checker, i * 10 + 5, j * 10 + 5), (i + j) % 2 == 0 ? 0x000000u : 0xFFFFFFu)
+          << i << "," << j;
   EXPECT_EQ(At(checker, 9, 9), 0x000000u);
   EXPECT_EQ(At(checker, 10, 9), 0xFFFFFFu);
   Module1::SetupMyPicts(0x3366CC);
@@ -279,19 +280,29 @@ TEST_F(RenderTest, BeforeTheFirstMazeOnlyWhiteIsDrawn) {
 
 TEST(Pictures, EveryPictureOpensOnceAndStaysTheSame) {
   using Accessor = Pictures::PicturePtr (*)();
-  const std::pair<Accessor, const char*> all[] = {
-      {Pictures::BeachBall, "Beach Ball.bmp"},   {Pictures::IceCreamCone, "IceCreamCone.bmp"},
-      {Pictures::BigPumpkin, "Big Pumpkin.bmp"}, {Pictures::Leaf, "Leaf.bmp"},
-      {Pictures::Mitten, "Mitten.bmp"},          {Pictures::Snowman, "Snowman.bmp"},
-      {Pictures::PurplePetunia, "Purple Petunia.bmp"}, {Pictures::Sunflower, "Sunflower.bmp"},
-      {Pictures::Tulip, "Tulip.bmp"},            {Pictures::Violet, "Violet.bmp"},
-      {Pictures::ArrowDown, "ArrowDown.png"},    {Pictures::ArrowRight, "ArrowRight.png"},
-      {Pictures::close64, "close64.png"},        {Pictures::print64, "print64.png"},
-      {Pictures::save64, "save64.png"},          {Pictures::search64, "search64"},
-      {Pictures::refresh48, "refresh48.png"},    {Pictures::move48, "move48.png"},
-      {Pictures::add48, "add48.png"},            {Pictures::LongLine, "LongLine.png"},
-      {Pictures::ShortLine, "ShortLine.png"},    {Pictures::OxlLogo3x2, "OxlLogo3x2.bmp"},
-      {Pictures::MazeIcon128, "MazeIcon128.bmp"}};
+  const std::pair<Accessor, const char*> all[] = {{Pictures::BeachBall, "Beach Ball.bmp"},
+                                                  {Pictures::IceCreamCone, "IceCreamCone.bmp"},
+                                                  {Pictures::BigPumpkin, "Big Pumpkin.bmp"},
+                                                  {Pictures::Leaf, "Leaf.bmp"},
+                                                  {Pictures::Mitten, "Mitten.bmp"},
+                                                  {Pictures::Snowman, "Snowman.bmp"},
+                                                  {Pictures::PurplePetunia, "Purple Petunia.bmp"},
+                                                  {Pictures::Sunflower, "Sunflower.bmp"},
+                                                  {Pictures::Tulip, "Tulip.bmp"},
+                                                  {Pictures::Violet, "Violet.bmp"},
+                                                  {Pictures::ArrowDown, "ArrowDown.png"},
+                                                  {Pictures::ArrowRight, "ArrowRight.png"},
+                                                  {Pictures::close64, "close64.png"},
+                                                  {Pictures::print64, "print64.png"},
+                                                  {Pictures::save64, "save64.png"},
+                                                  {Pictures::search64, "search64"},
+                                                  {Pictures::refresh48, "refresh48.png"},
+                                                  {Pictures::move48, "move48.png"},
+                                                  {Pictures::add48, "add48.png"},
+                                                  {Pictures::LongLine, "LongLine.png"},
+                                                  {Pictures::ShortLine, "ShortLine.png"},
+                                                  {Pictures::OxlLogo3x2, "OxlLogo3x2.bmp"},
+                                                  {Pictures::MazeIcon128, "MazeIcon128.bmp"}};
   for (auto [accessor, name] : all) {
     const int before = Pictures::OpenCount(name);
     const auto first = accessor();

@@ -43,8 +43,8 @@ class Graphics {
   void DrawLine(double x1, double y1, double x2, double y2);
   // The source rectangle of p scaled into the destination rectangle;
   // transparent pixels leave the surface unchanged.
-  void DrawPicture(const std::shared_ptr<Picture>& p, double x, double y, double w, double h,
-                   double sx, double sy, double sw, double sh);
+  void DrawPicture(const std::shared_ptr<Picture>& p, double x, double y, double w, double h, double sx,
+                   double sy, double sw, double sh);
   // The whole of p at its own size.
   void DrawPicture(const std::shared_ptr<Picture>& p, double x, double y);
 
