@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 scripts/build.sh build-release -DCMAKE_BUILD_TYPE=Release -DTARNWICK_TESTS=OFF
-exec build-release/tarnwick-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true "$@"
+exec build-release/bench/tarnwick-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true "$@"
