@@ -2,6 +2,8 @@
 
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 #include "ui/toolkit/Graphics.h"
@@ -156,6 +158,55 @@ TEST(Picture, DirectDrawingKeepsCopiesAndThePaintersRules) {
   mg->DrawPicture(q, 0, 0);
   EXPECT_EQ(Raw(moved, 0, 0), 0xFFFFFFFFu);
   EXPECT_EQ(Raw(moved, 4, 4), 0xFFFF0000u);
+}
+
+// Largest difference in any channel between two pictures of one size.
+int MaxDifference(const QImage& a, const QImage& b) {
+  int worst = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                        std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+    }
+  return worst;
+}
+
+TEST(Picture, EnlargingARegionIsSmoothAndStaysInItsPlace) {
+  // A picture with hard edges, some of it half transparent.
+  auto source = std::make_shared<tk::Picture>(60, 56);
+  QImage& pixels = source->MutableImage();
+  for (int y = 0; y < 56; ++y)
+    for (int x = 0; x < 60; ++x) {
+      const quint32 v = (x / 3 + y / 5) % 3 == 0 ? 0xFF000000u
+                        : (x * 7 + y) % 5 == 0   ? 0x80402000u
+                                                 : 0xFFFFFFFFu;
+      reinterpret_cast<quint32*>(pixels.scanLine(y))[x] = v;
+    }
+  struct Case {
+    int x, y, w, h, sx, sy, sw, sh;
+  };
+  for (const Case& c : {Case{0, 0, 70, 64, 5, 4, 45, 48}, Case{0, 0, 45, 48, 5, 4, 45, 48},
+                        Case{-7, 10, 80, 50, 0, 0, 60, 50}, Case{3, -2, 61, 99, 59, 0, 1, 50}}) {
+    auto target = std::make_shared<tk::Picture>(64, 60, 32);
+    target->Graphics()->SetForeColor(0x3060C0);
+    target->Graphics()->FillRect(0, 30, 64, 30);
+    QImage expected = target->Image().copy();
+    {
+      QPainter p(&expected);
+      p.setRenderHint(QPainter::SmoothPixmapTransform);
+      p.drawImage(QRectF(c.x, c.y, c.w, c.h), source->Image(), QRectF(c.sx, c.sy, c.sw, c.sh));
+    }
+    target->Graphics()->DrawPicture(source, c.x, c.y, c.w, c.h, c.sx, c.sy, c.sw, c.sh);
+    EXPECT_LE(MaxDifference(target->Image(), expected), 4) << c.w << "x" << c.h;
+  }
+  // At its own size a region is copied exactly.
+  auto copy = std::make_shared<tk::Picture>(45, 48, 32);
+  copy->Graphics()->DrawPicture(source, 0, 0, 45, 48, 5, 4, 45, 48);
+  auto onWhite = std::make_shared<tk::Picture>(45, 48, 32);
+  QImage region = source->Image().copy(5, 4, 45, 48);
+  QPainter(&onWhite->MutableImage()).drawImage(0, 0, region);
+  EXPECT_EQ(copy->Image(), onWhite->Image());
 }
 
 }  // namespace

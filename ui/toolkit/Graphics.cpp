@@ -5,6 +5,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "ui/toolkit/Picture.h"
 
@@ -28,8 +32,9 @@ inline quint32 ByteMul(quint32 x, quint32 a) {
 // targetW x targetH at (left, top), clipped to the target. Both are
 // premultiplied ARGB, so "over" is s + d * (1 - alpha of s); an opaque
 // source is copied.
-void BlendOver(quint32* target, qsizetype targetStride, int targetW, int targetH, const quint32* source,
-               qsizetype sourceStride, int w, int h, bool opaque, int left, int top) {
+[[gnu::always_inline]] inline void BlendOver(quint32* target, qsizetype targetStride, int targetW,
+                                             int targetH, const quint32* source, qsizetype sourceStride,
+                                             int w, int h, bool opaque, int left, int top) {
   const int x0 = std::max(0, left), y0 = std::max(0, top);
   const int x1 = std::min(targetW, left + w);
   const int y1 = std::min(targetH, top + h);
@@ -60,6 +65,148 @@ void BlendOver(quint32* target, qsizetype targetStride, int targetW, int targetH
       }
     }
   }
+}
+
+#if defined(__SSE2__)
+// Bilinear stretch of the rectangle (sx, sy, sw, sh) of source into out,
+// which is w x h with w >= sw and h >= sh (an enlargement), pixel centres
+// mapped onto pixel centres. Each output row blends two source rows that
+// were first stretched across; a row stays at hand while the next output
+// row needs it too. The w x h result goes to rows `stride` pixels apart.
+void StretchUp(const QImage& source, int sx, int sy, int sw, int sh, quint32* out, qsizetype stride, int w,
+               int h) {
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i half = _mm_set1_epi16(128);
+
+  // Across: output column x takes source columns first[x] and first[x] + 1
+  // with weights (256 - f, f), f in 0..256.
+  struct alignas(16) Weights {
+    short v[8];
+  };
+  std::vector<int> first(static_cast<std::size_t>(w));
+  std::vector<Weights> weights(static_cast<std::size_t>(w));
+  for (int x = 0; x < w; ++x) {
+    double at = (x + 0.5) * sw / w - 0.5;
+    if (at < 0) at = 0;
+    int i = int(at);
+    int f = int((at - i) * 256 + 0.5);
+    if (sw == 1) {
+      i = 0;
+      f = 0;
+    } else if (i >= sw - 1) {
+      i = sw - 2;
+      f = 256;
+    }
+    first[std::size_t(x)] = sx + i;
+    const short a = short(256 - f), b = short(f);
+    weights[std::size_t(x)] = Weights{{a, a, a, a, b, b, b, b}};
+  }
+
+  std::vector<quint32> rows[2] = {std::vector<quint32>(std::size_t(w) + 4),
+                                  std::vector<quint32>(std::size_t(w) + 4)};
+  int rowOf[2] = {-1, -1};
+  auto across = [&](int sourceRow) -> const quint32* {
+    for (int k = 0; k < 2; ++k)
+      if (rowOf[k] == sourceRow) return rows[k].data();
+    // Replace the row that is not the other one in use.
+    const int k = rowOf[0] == sourceRow - 1 ? 1 : 0;
+    const auto* in = reinterpret_cast<const quint32*>(source.constScanLine(sourceRow));
+    quint32* o = rows[k].data();
+    if (sw == 1) {
+      std::fill(o, o + w, in[sx]);
+    } else {
+      auto weight = [&](int x) {
+        return _mm_load_si128(reinterpret_cast<const __m128i*>(weights[std::size_t(x)].v));
+      };
+      auto pairAt = [&](int x) {
+        return _mm_unpacklo_epi8(
+            _mm_loadl_epi64(reinterpret_cast<const __m128i*>(in + first[std::size_t(x)])), zero);
+      };
+      int x = 0;
+      // Two output pixels at a time: the left-hand terms of both in one
+      // register, the right-hand terms in another.
+      for (; x + 2 <= w; x += 2) {
+        const __m128i m0 = _mm_mullo_epi16(pairAt(x), weight(x));
+        const __m128i m1 = _mm_mullo_epi16(pairAt(x + 1), weight(x + 1));
+        const __m128i sum = _mm_srli_epi16(
+            _mm_add_epi16(_mm_add_epi16(_mm_unpacklo_epi64(m0, m1), _mm_unpackhi_epi64(m0, m1)), half), 8);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(o + x), _mm_packus_epi16(sum, sum));
+      }
+      for (; x < w; ++x) {
+        const __m128i m = _mm_mullo_epi16(pairAt(x), weight(x));
+        const __m128i sum = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(m, _mm_srli_si128(m, 8)), half), 8);
+        o[x] = quint32(_mm_cvtsi128_si32(_mm_packus_epi16(sum, sum)));
+      }
+    }
+    rowOf[k] = sourceRow;
+    return o;
+  };
+
+  for (int y = 0; y < h; ++y) {
+    double at = (y + 0.5) * sh / h - 0.5;
+    if (at < 0) at = 0;
+    int i = int(at);
+    int f = int((at - i) * 256 + 0.5);
+    if (i >= sh - 1) {
+      i = sh - 1;
+      f = 0;
+    }
+    quint32* o = out + y * stride;
+    const quint32* a = across(sy + i);
+    if (f == 0) {
+      std::memcpy(o, a, std::size_t(w) * 4);
+    } else if (f == 256) {
+      std::memcpy(o, across(sy + i + 1), std::size_t(w) * 4);
+    } else {
+      const quint32* b = across(sy + i + 1);
+      a = across(sy + i);  // still at hand: the two rows are different ones
+      const __m128i wa = _mm_set1_epi16(short(256 - f)), wb = _mm_set1_epi16(short(f));
+      int x = 0;
+      for (; x + 4 <= w; x += 4) {
+        const __m128i va = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + x));
+        const __m128i vb = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + x));
+        const __m128i lo =
+            _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(va, zero), wa),
+                                                       _mm_mullo_epi16(_mm_unpacklo_epi8(vb, zero), wb)),
+                                         half),
+                           8);
+        const __m128i hi =
+            _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(va, zero), wa),
+                                                       _mm_mullo_epi16(_mm_unpackhi_epi8(vb, zero), wb)),
+                                         half),
+                           8);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o + x), _mm_packus_epi16(lo, hi));
+      }
+      for (; x < w; ++x) {
+        const __m128i va = _mm_unpacklo_epi8(_mm_cvtsi32_si128(int(a[x])), zero);
+        const __m128i vb = _mm_unpacklo_epi8(_mm_cvtsi32_si128(int(b[x])), zero);
+        const __m128i sum = _mm_srli_epi16(
+            _mm_add_epi16(_mm_add_epi16(_mm_mullo_epi16(va, wa), _mm_mullo_epi16(vb, wb)), half), 8);
+        o[x] = quint32(_mm_cvtsi128_si32(_mm_packus_epi16(sum, sum)));
+      }
+    }
+  }
+}
+#endif
+
+// Whether the rectangle of image is opaque throughout.
+bool RegionOpaque(const QImage& image, int sx, int sy, int sw, int sh) {
+  for (int y = sy; y < sy + sh; ++y) {
+    const auto* line = reinterpret_cast<const quint32*>(image.constScanLine(y)) + sx;
+    quint32 all = 0xFFFFFFFFu;
+    int x = 0;
+#if defined(__SSE2__)
+    __m128i lanes = _mm_set1_epi32(-1);
+    for (; x + 4 <= sw; x += 4)
+      lanes = _mm_and_si128(lanes, _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + x)));
+    lanes = _mm_and_si128(lanes, _mm_srli_si128(lanes, 8));
+    lanes = _mm_and_si128(lanes, _mm_srli_si128(lanes, 4));
+    all = quint32(_mm_cvtsi128_si32(lanes));
+#endif
+    for (; x < sw; ++x) all &= line[x];
+    if ((all >> 24) != 255) return false;
+  }
+  return true;
 }
 
 bool AllOpaque(const QImage& image) {
@@ -176,9 +323,45 @@ void Graphics::DrawPicture(const std::shared_ptr<Picture>& pic, double x, double
     if (p.isActive()) p.drawImage(QPoint(int(x), int(y)), scaled);
     return;
   }
+#if defined(__SSE2__)
+  // A maze view shows the drawn part of its picture enlarged to the whole
+  // view at every paint: stretched here on one thread, then copied.
+  if (Integral(x) && Integral(y) && Integral(w) && Integral(h) && Integral(sx) && Integral(sy) &&
+      Integral(sw) && Integral(sh) && sx >= 0 && sy >= 0 && sx + sw <= source.width() &&
+      sy + sh <= source.height() && w >= sw && h >= sh && w * h <= double(1 << 23) && !IsPrinter() &&
+      source.format() == QImage::Format_ARGB32_Premultiplied) {
+    const int left = int(x), top = int(y), iw = int(w), ih = int(h);
+    // Opaque pixels stretch to opaque ones, which simply replace the target's.
+    const bool opaque = RegionOpaque(source, int(sx), int(sy), int(sw), int(sh));
+    const bool direct = DirectTarget();
+    if (direct && opaque && left >= 0 && top >= 0 && left + iw <= width_ && top + ih <= height_) {
+      const qsizetype stride = image_->bytesPerLine() >> 2;
+      StretchUp(source, int(sx), int(sy), int(sw), int(sh),
+                reinterpret_cast<quint32*>(image_->bits()) + top * stride + left, stride, iw, ih);
+      return;
+    }
+    if (stretched_.width() != iw || stretched_.height() != ih)
+      stretched_ = QImage(iw, ih, QImage::Format_ARGB32_Premultiplied);
+    StretchUp(source, int(sx), int(sy), int(sw), int(sh), reinterpret_cast<quint32*>(stretched_.bits()),
+              stretched_.bytesPerLine() >> 2, iw, ih);
+    if (direct) {
+      BlendOver(reinterpret_cast<quint32*>(image_->bits()), image_->bytesPerLine() >> 2, width_, height_,
+                reinterpret_cast<const quint32*>(stretched_.constBits()), stretched_.bytesPerLine() >> 2, iw,
+                ih, opaque, left, top);
+      return;
+    }
+    QPainter& p = Begin();
+    if (p.isActive()) p.drawImage(QPoint(left, top), stretched_);
+    return;
+  }
+#endif
   QPainter& p = Begin();
   if (!p.isActive()) return;
   p.drawImage(QRectF(x, y, w, h), source, QRectF(sx, sy, sw, sh));
+}
+
+bool Graphics::IsPrinter() const {
+  return paged_ != nullptr || (device_ != nullptr && device_->devType() == QInternal::Printer);
 }
 
 void Graphics::DrawPicture(const std::shared_ptr<Picture>& pic, double x, double y) {

@@ -66,6 +66,8 @@ class Graphics {
   QPainter& Begin();
   // True when pictures may be copied straight into the target image.
   bool DirectTarget();
+  // Printer pages are drawn by the painter at the printer's resolution.
+  bool IsPrinter() const;
 
   QImage* image_ = nullptr;
   QPaintDevice* device_ = nullptr;
@@ -87,6 +89,8 @@ class Graphics {
   bool scaledOpaque_ = false;
   const quint32* scaledBits_ = nullptr;
   qsizetype scaledStride_ = 0;
+  // The last enlarged picture region, kept for its memory.
+  QImage stretched_;
 };
 
 }  // namespace tk
