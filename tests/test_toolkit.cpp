@@ -5,10 +5,12 @@
 
 #include <QAction>
 #include <QColor>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QKeySequence>
 #include <QSlider>
+#include <QThread>
 #include <QWidget>
 #include <stdexcept>
 #include <string>
@@ -308,6 +310,26 @@ TEST_F(Toolkit, CanvasGathersRepaintRequestsIntoOnePaint) {
   tk::FlushRefreshes();
   EXPECT_EQ(c->PaintCount_(), before + 1);
   EXPECT_EQ(tk::PendingRefreshes(), 0);
+}
+
+// A request the frame timer has already handed to Qt, but that Qt has not
+// painted yet, still counts: a flush right after it paints.
+TEST_F(Toolkit, FlushPaintsARequestTheFrameTimerPassedOnButQtHasNotPaintedYet) {
+  auto w = TestWindow_();
+  w->Show();
+  tk::ProcessEvents();
+  auto c = w->Canvas1();
+  int state = 0, painted = -1;
+  c->Paint = [&](tk::Canvas&, tk::Graphics&, const std::vector<tk::Rect>&) { painted = state; };
+  for (int i = 1; i <= 40; ++i) {
+    state = i;
+    c->Refresh(false);
+    QThread::msleep(18);
+    // One pass: the frame timer fires, its update is posted for the next pass.
+    QCoreApplication::processEvents();
+    tk::FlushRefreshes();
+    ASSERT_EQ(painted, i) << "round " << i;
+  }
 }
 
 TEST_F(Toolkit, CanvasPaintsWithAGraphicsOfItsOwnSize) {

@@ -47,27 +47,38 @@ class RefreshQueue {
   }
 
   void Remove(QWidget* w) {
-    pending_.erase(std::remove_if(pending_.begin(), pending_.end(),
-                                  [w](const QPointer<QWidget>& p) { return p.isNull() || p == w; }),
-                   pending_.end());
+    for (auto* list : {&pending_, &handedOn_})
+      list->erase(std::remove_if(list->begin(), list->end(),
+                                 [w](const QPointer<QWidget>& p) { return p.isNull() || p == w; }),
+                  list->end());
   }
 
   // now: paint before returning; otherwise leave the painting to Qt's next
-  // update, which merges with any other update of the same widget.
+  // update, which merges with any other update of the same widget. Until
+  // that update has run, a widget handed on to Qt is still owed a paint, so
+  // painting now covers those as well.
   void Deliver(bool now) {
     if (timer_) timer_->stop();
     sinceDelivery_.start();
     std::vector<QPointer<QWidget>> due;
     due.swap(pending_);
+    if (now) {
+      for (auto& w : handedOn_)
+        if (std::find(due.begin(), due.end(), w) == due.end()) due.push_back(std::move(w));
+      handedOn_.clear();
+    }
     for (const auto& w : due) {
       if (w.isNull()) continue;
       if (now) {
         EnsureExposed(w);
         if (w) w->repaint();
-      } else
+      } else {
         w->update();
+        if (std::find(handedOn_.begin(), handedOn_.end(), w) == handedOn_.end()) handedOn_.push_back(w);
+      }
     }
   }
+
 
   int Count() const {
     return int(std::count_if(pending_.begin(), pending_.end(),
@@ -76,6 +87,7 @@ class RefreshQueue {
 
  private:
   std::vector<QPointer<QWidget>> pending_;
+  std::vector<QPointer<QWidget>> handedOn_;  // update() called since the last flush
   QTimer* timer_ = nullptr;  // lives as long as the process
   QElapsedTimer sinceDelivery_;
 };
