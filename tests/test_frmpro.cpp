@@ -2,7 +2,6 @@
 // event loop and timer.
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QImage>
 #include <QSlider>
 #include <set>
@@ -45,10 +44,7 @@ class ProWindow : public ::testing::Test {
 
   // Runs the event loop until the running search ends.
   static bool RunSearch(int timeoutMs = 60000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (PathFind::FindingSolution && clock.elapsed() < timeoutMs) tk::ProcessEventsFor(5);
-    return !PathFind::FindingSolution;
+    return uitest::RunEventsUntil([] { return !PathFind::FindingSolution; }, timeoutMs);
   }
 
   // The open state of the exit door cells: right edge, bottom left, bottom right.

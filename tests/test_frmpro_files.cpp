@@ -5,7 +5,6 @@
 
 #include <dlfcn.h>
 
-#include <QElapsedTimer>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -158,9 +157,7 @@ class ProFiles : public ::testing::Test {
     window->Slider1()->SetValue(width);
     window->Slider2()->SetValue(height);
     window->btnFindSolution()->Push();
-    QElapsedTimer clock;
-    clock.start();
-    while (PathFind::FindingSolution && clock.elapsed() < 60000) tk::ProcessEventsFor(5);
+    uitest::RunEventsUntil([] { return !PathFind::FindingSolution; }, 60000);
     ASSERT_TRUE(PathFind::hasSolution);
     tk::FlushRefreshes();
   }

@@ -3,7 +3,6 @@
 // step by step and by the advanced window's own timer.
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -92,10 +91,7 @@ class Solver : public ::testing::Test {
   // Runs the real event loop, the window's timer included, until the
   // search has ended.
   static bool RunSearch(int timeoutMs = 120000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (PathFind::FindingSolution && clock.elapsed() < timeoutMs) tk::ProcessEventsFor(5);
-    return !PathFind::FindingSolution;
+    return uitest::RunEventsUntil([] { return !PathFind::FindingSolution; }, timeoutMs);
   }
 
   std::shared_ptr<FakeDialogs> dialogs;
@@ -248,8 +244,7 @@ TEST_F(Solver, ANewMazeStopsARunningSearchAndTheNextSolveStartsAfresh) {
 
   window->btnFindSolution()->Push();
   EXPECT_EQ(Marked(), (Cells{{2, 1}}));
-  tk::ProcessEventsFor(20);
-  EXPECT_GT(window->PathTimer()->Ticks_(), ticks);
+  EXPECT_TRUE(uitest::RunEventsUntil([&] { return window->PathTimer()->Ticks_() > ticks; }));
   EXPECT_TRUE(PathFind::FindingSolution);
 }
 

@@ -1,5 +1,6 @@
 #include "UiTestSupport.h"
 
+#include <QElapsedTimer>
 #include <fstream>
 #include <iterator>
 
@@ -56,6 +57,16 @@ std::string ReadPrefs() {
   for (char& c : text)
     if (c == '\r') c = '\n';
   return text;
+}
+
+bool RunEventsUntil(const std::function<bool()>& done, int ms) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() >= ms) return false;
+    tk::ProcessEventsFor(2);
+  }
+  return true;
 }
 
 }  // namespace uitest

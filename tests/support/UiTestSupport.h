@@ -2,6 +2,7 @@
 // For tests of the program's windows: a clean slate of run state and
 // preference file, and the file itself.
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace uitest {
@@ -19,5 +20,9 @@ void ResetRun();
 void WritePrefs(const std::string& lines);
 // The preference file with its CRs shown as "\n"; "" when it is missing.
 std::string ReadPrefs();
+
+// Runs the event loop until `done` answers true or `ms` pass; answers what
+// `done` last said. Timers on a busy machine can lag well behind the clock.
+bool RunEventsUntil(const std::function<bool()>& done, int ms = 10000);
 
 }  // namespace uitest
