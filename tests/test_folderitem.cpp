@@ -5,24 +5,17 @@
 #include <QImage>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
+#include "TestPaths.h"
 #include "ui/toolkit/FolderItem.h"
 #include "ui/toolkit/Picture.h"
 
 namespace fs = std::filesystem;
+using testpaths::ReadBytes;
 
 namespace {
-
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
 
 class FailAll : public tk::FileSeam {
  public:

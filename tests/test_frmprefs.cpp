@@ -6,12 +6,11 @@
 
 #include <QImage>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "FakeDialogs.h"
 #include "TestPaths.h"
+#include "UiTestSupport.h"
 #include "ui/App.h"
 #include "ui/Module1.h"
 #include "ui/frmBasic.h"
@@ -22,22 +21,10 @@
 
 namespace {
 
-std::filesystem::path IniPath() {
-  return std::filesystem::path(tk::SpecialFolder::Preferences()->NativePath()) / "OxlTarnwickLanes" /
-         "TarnwickLanes.ini";
-}
-
-std::string IniText() {
-  std::ifstream in(IniPath(), std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void WriteIni(const std::string& text) {
-  std::filesystem::create_directories(IniPath().parent_path());
-  std::ofstream(IniPath(), std::ios::binary) << text;
-}
+std::filesystem::path IniPath() { return uitest::PrefsFile(); }
+std::string IniText() { return testpaths::ReadBytes(IniPath()); }
+// Stored as given, line ends and all.
+void WriteIni(const std::string& text) { uitest::WritePrefs(text); }
 
 class PrefsWindow : public ::testing::Test {
  protected:

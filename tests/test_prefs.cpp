@@ -7,22 +7,16 @@
 #include <fstream>
 #include <memory>
 #include <set>
-#include <sstream>
 #include <string>
 
+#include "TestPaths.h"
 #include "prefs/iniClass.h"
 #include "ui/toolkit/FolderItem.h"
 
 namespace fs = std::filesystem;
+using testpaths::ReadBytes;
 
 namespace {
-
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
 
 void WriteBytes(const fs::path& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);

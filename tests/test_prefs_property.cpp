@@ -7,16 +7,17 @@
 #include <fstream>
 #include <random>
 #include <set>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "TestPaths.h"
 #include "prefs/iniClass.h"
 #include "ui/toolkit/FolderItem.h"
 #include "ui/toolkit/Text.h"
 
 namespace fs = std::filesystem;
+using testpaths::ReadBytes;
 
 namespace {
 
@@ -91,13 +92,6 @@ std::string BrokenRule(const std::string& text) {
   }
   if (sectionNeedsSetting) return "last section without a setting";
   return "";
-}
-
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
 }
 
 TEST(PrefsProperty, RandomWritesMatchAPlainModel) {

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "FakeDialogs.h"
+#include "TestPaths.h"
 #include "maze/Module1.h"
 #include "render/Module1.h"
 #include "render/Print.h"
@@ -51,9 +52,7 @@ void WritePrefs(const std::string& lines) {
 }
 
 std::string ReadPrefs() {
-  std::ifstream in(PrefsFile(), std::ios::binary);
-  if (!in) return "";
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string text = testpaths::ReadBytes(PrefsFile());
   for (char& c : text)
     if (c == '\r') c = '\n';
   return text;
