@@ -21,21 +21,19 @@
 
 namespace {
 
-std::filesystem::path IniPath() { return uitest::PrefsFile(); }
-std::string IniText() { return testpaths::ReadBytes(IniPath()); }
-// Stored as given, line ends and all.
-void WriteIni(const std::string& text) { uitest::WritePrefs(text); }
+// The preference file byte for byte, CRs and all.
+std::string IniText() { return testpaths::ReadBytes(uitest::PrefsFile()); }
 
 class PrefsWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     dialogs = FakeDialogs::Install();
-    std::filesystem::remove(IniPath());
+    std::filesystem::remove(uitest::PrefsFile());
   }
   void TearDown() override {
     tk::CloseAllWindows();
     tk::ProcessEvents();
-    std::filesystem::remove(IniPath());
+    std::filesystem::remove(uitest::PrefsFile());
   }
   // A fresh start-up on the preference folder as it is: the run settings
   // back at their initial values, then the program's own start-up.
@@ -87,11 +85,11 @@ TEST_F(PrefsWindow, SimpleRunShowsBasicAndTheDefaultLimitAndLooksFinished) {
     shot.save(QString::fromStdString((testpaths::Screenshots() / "frmPrefs.png").string()));
   });
   // Opening the window wrote nothing.
-  EXPECT_FALSE(std::filesystem::exists(IniPath()));
+  EXPECT_FALSE(std::filesystem::exists(uitest::PrefsFile()));
 }
 
 TEST_F(PrefsWindow, AdvancedRunShowsProAndItsLimitAndALimitOfOneKeepsTheDesignText) {
-  WriteIni("[Startup]\rBasicPro=1\r[All]\rPrintLimit=12\r");
+  uitest::WritePrefs("[Startup]\rBasicPro=1\r[All]\rPrintLimit=12\r");
   StartUp();
   ASSERT_EQ(App::App_()->BasicPro, 1);
   auto pro = frmPro::frmPro_();
@@ -174,7 +172,7 @@ TEST_F(PrefsWindow, SaveOnANewFileWritesStartupBeforeAllAndChangesNothingInMemor
 }
 
 TEST_F(PrefsWindow, SaveKeepsTheRestOfAnExistingFile) {
-  WriteIni("[Basic]\rDifficulty=30\rIcon=4\r[All]\rPrintLimit=5\r");
+  uitest::WritePrefs("[Basic]\rDifficulty=30\rIcon=4\r[All]\rPrintLimit=5\r");
   StartUp();
   OpenPrefsFromMenu(*frmBasic::frmBasic_(), [](frmPrefs::frmPrefs& w) {
     EXPECT_EQ(w.Slider1()->Value(), 5);
@@ -185,7 +183,7 @@ TEST_F(PrefsWindow, SaveKeepsTheRestOfAnExistingFile) {
 
 TEST_F(PrefsWindow, CloseBoxWritesNothing) {
   const std::string before = "[All]\rPrintLimit=4\r";
-  WriteIni(before);
+  uitest::WritePrefs(before);
   StartUp();
   OpenPrefsFromMenu(*frmBasic::frmBasic_(), [](frmPrefs::frmPrefs& w) {
     w.RadioButton2()->Push();
@@ -195,9 +193,9 @@ TEST_F(PrefsWindow, CloseBoxWritesNothing) {
   EXPECT_EQ(IniText(), before);
 
   // The same with no file at all: none is made.
-  std::filesystem::remove(IniPath());
+  std::filesystem::remove(uitest::PrefsFile());
   OpenPrefsFromMenu(*frmBasic::frmBasic_(), [](frmPrefs::frmPrefs& w) { w.CloseBox_(); });
-  EXPECT_FALSE(std::filesystem::exists(IniPath()));
+  EXPECT_FALSE(std::filesystem::exists(uitest::PrefsFile()));
 }
 
 TEST_F(PrefsWindow, SavedChoiceIsWhatTheNextStartUses) {

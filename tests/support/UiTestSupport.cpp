@@ -2,7 +2,6 @@
 
 #include <QElapsedTimer>
 #include <fstream>
-#include <iterator>
 
 #include "FakeDialogs.h"
 #include "TestPaths.h"

@@ -27,12 +27,16 @@ void EnsureExposed(QWidget* w) {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+using WidgetList = std::vector<QPointer<QWidget>>;
+
+void AddOnce(WidgetList& list, QWidget* w) {
+  if (std::find(list.begin(), list.end(), w) == list.end()) list.emplace_back(w);
+}
+
 class RefreshQueue {
  public:
   void Add(QWidget* w) {
-    for (const auto& p : pending_)
-      if (p == w) return;
-    pending_.emplace_back(w);
+    AddOnce(pending_, w);
     if (!timer_) {
       timer_ = new QTimer();
       timer_->setSingleShot(true);
@@ -60,11 +64,10 @@ class RefreshQueue {
   void Deliver(bool now) {
     if (timer_) timer_->stop();
     sinceDelivery_.start();
-    std::vector<QPointer<QWidget>> due;
+    WidgetList due;
     due.swap(pending_);
     if (now) {
-      for (auto& w : handedOn_)
-        if (std::find(due.begin(), due.end(), w) == due.end()) due.push_back(std::move(w));
+      for (const auto& w : handedOn_) AddOnce(due, w);
       handedOn_.clear();
     }
     for (const auto& w : due) {
@@ -74,11 +77,10 @@ class RefreshQueue {
         if (w) w->repaint();
       } else {
         w->update();
-        if (std::find(handedOn_.begin(), handedOn_.end(), w) == handedOn_.end()) handedOn_.push_back(w);
+        AddOnce(handedOn_, w);
       }
     }
   }
-
 
   int Count() const {
     return int(std::count_if(pending_.begin(), pending_.end(),
@@ -86,8 +88,8 @@ class RefreshQueue {
   }
 
  private:
-  std::vector<QPointer<QWidget>> pending_;
-  std::vector<QPointer<QWidget>> handedOn_;  // update() called since the last flush
+  WidgetList pending_;
+  WidgetList handedOn_;      // update() called since the last flush
   QTimer* timer_ = nullptr;  // lives as long as the process
   QElapsedTimer sinceDelivery_;
 };
