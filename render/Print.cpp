@@ -60,15 +60,17 @@ bool PrintImage(std::shared_ptr<tk::Picture> p, bool fit) {
   const int r = myPrinterSetup->HorizontalResolution();
   if (r != kPictureResolution) p = modPrint96::ConvertToDPI(p, r);
 
+  // The maze is blocks of solid colour: smoothing them while fitting the
+  // page would only blur the wall edges.
+  g->SetSmoothScaling(false);
   for (int copy = 1; copy <= g->Copies(); ++copy) {
     const FitRect at = FitToPage(p->Width(), p->Height(), g->Width(), g->Height(), fit);
-    QPainter& painter = g->Painter();
-    // The maze is blocks of solid colour: smoothing them while fitting the
-    // page would only blur the wall edges.
-    if (painter.isActive()) painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     g->DrawPicture(p, at.x, at.y, at.w, at.h, 0, 0, p->Width(), p->Height());
     if (copy < g->Copies()) g->NextPage();
   }
+  // The job is finished here, so that a printer that fails at the end is not
+  // taken for one that printed.
+  g->End();
   return true;
 }
 

@@ -16,6 +16,7 @@
 #include "UiTestSupport.h"
 #include "maze/Module1.h"
 #include "render/Module1.h"
+#include "render/Print.h"
 #include "ui/App.h"
 #include "ui/Module1.h"
 #include "ui/frmBasic.h"
@@ -220,6 +221,27 @@ TEST_F(SimpleWindow, OnlyConfirmedPrintsCountAgainstTheLimit) {
   Click(print);
   EXPECT_EQ(dialogs->Count("Print"), 4);  // the disabled button printed nothing
   std::filesystem::remove(pdf);
+}
+
+TEST_F(SimpleWindow, APrintThatCannotStartIsReportedAndNotCounted) {
+  auto w = Start();
+  w->Show();
+  w->Canvas1()->RepaintNow();
+  // A PDF file in a folder that is not there: the job cannot start.
+  const auto missing = std::filesystem::temp_directory_path() / "tarnwick-no-such-folder" / "maze.pdf";
+  std::filesystem::remove_all(missing.parent_path());
+  dialogs->pageSetups = {true};
+  dialogs->printers.push_back(missing.string());
+  Click(w->BevelButton2());
+  ASSERT_EQ(dialogs->messages.size(), 1u);
+  EXPECT_NE(dialogs->messages[0].find("could not be printed"), std::string::npos) << dialogs->messages[0];
+  EXPECT_EQ(w->PrintsLeft, 3);
+  EXPECT_EQ(w->Label1()->Text(), "3");
+  EXPECT_TRUE(w->BevelButton2()->Enabled());
+  EXPECT_FALSE(std::filesystem::exists(missing));
+  // Straight from the routine: a failure, never True.
+  dialogs->printers.push_back(missing.string());
+  EXPECT_ANY_THROW(Module1::PrintImage(Module1::myDrawing, true));
 }
 
 TEST_F(SimpleWindow, NoPrintAllowedWithALimitOfZeroOrBelow) {

@@ -19,6 +19,7 @@
 #include "UiTestSupport.h"
 #include "maze/Module1.h"
 #include "render/Module1.h"
+#include "render/Print.h"
 #include "solver/PathFind.h"
 #include "ui/App.h"
 #include "ui/FileTypes1.h"
@@ -26,6 +27,7 @@
 #include "ui/frmPro.h"
 #include "ui/toolkit/FolderItem.h"
 #include "ui/toolkit/Picture.h"
+#include "ui/toolkit/Printer.h"
 #include "ui/toolkit/Runtime.h"
 
 namespace {
@@ -253,6 +255,43 @@ TEST_F(ProFiles, PrintStretchesTheCellAreaOverTheWholePicture) {
   EXPECT_NEAR((left + right) / 2.0, 500.0, 2.0) << "centred";
   EXPECT_GT(bottom - top, 900) << "fitted to the page";
   EXPECT_EQ(window->Slider1()->Value(), 150) << "printing changes nothing";
+}
+
+TEST_F(ProFiles, PrintKeepsHardWallsOnALargeMaze) {
+  // A 151 x 151 maze in solid black, printed at 300 dpi onto an A4 page:
+  // the cell area is stretched to the view's shape without smoothing, so
+  // the walls stay black and the rooms white.
+  Module1::myImageIndex = 1;
+  window->Slider1()->SetValue(150);
+  window->Slider2()->SetValue(150);
+  tk::FlushRefreshes();
+  ASSERT_EQ(Module1::MAZE_X, 151);
+
+  auto seam = std::make_shared<PrintSeam>();
+  seam->page = std::make_shared<tk::Picture>(2480, 3508, 32);
+  tk::SetDialogSeam(seam);
+  window->BevelButton2()->Push();
+  ASSERT_EQ(seam->shown, (std::vector<std::string>{"PageSetup", "Print"}));
+  ASSERT_EQ(Module1::myPrinterSetup->HorizontalResolution(), 300);
+
+  auto page = seam->page->RGBSurface();
+  int left = 2480, right = -1, top = 3508, bottom = -1;
+  for (int y = 0; y < 3508; ++y)
+    for (int x = 0; x < 2480; ++x)
+      if (page.Pixel(x, y) != 0xFFFFFFu) {
+        left = std::min(left, x), right = std::max(right, x);
+        top = std::min(top, y), bottom = std::max(bottom, y);
+      }
+  ASSERT_GT(right - left, 2000);
+  long grey = 0, all = 0;
+  for (int y = top; y <= bottom; ++y)
+    for (int x = left; x <= right; ++x, ++all) {
+      const auto v = page.Pixel(x, y) & 0xFF;
+      if (v >= 9 && v <= 246) ++grey;
+    }
+  const double share = 100.0 * double(grey) / double(all);
+  RecordProperty("GreyPercent", std::to_string(share));
+  EXPECT_LE(share, 1.0) << "mid-grey share of the printed maze, in %";
 }
 
 TEST_F(ProFiles, ACancelledPrintChangesNothing) {

@@ -247,6 +247,9 @@ void frmPro::BevelButton2_Action(tk::BevelButton&) {
   const auto drawing = Module1::myDrawing;
   if (!drawing) return;
   auto copy = std::make_shared<tk::Picture>(drawing->Width(), drawing->Height());
+  // Pixel by pixel: a smoothed stretch would print the walls of a large maze
+  // with grey fringes.
+  copy->Graphics()->SetSmoothScaling(false);
   copy->Graphics()->DrawPicture(drawing, 0, 0, copy->Width(), copy->Height(), 0, 0, double(Module1::maxW),
                                 double(Module1::maxH));
   Module1::PrintImage(copy, true);

@@ -56,6 +56,8 @@ std::string UnhandledExceptionMessage(std::exception_ptr failure) {
   std::string what = "an unknown error";
   try {
     if (failure) std::rethrow_exception(failure);
+  } catch (const UserFailure& e) {
+    return e.what();
   } catch (const std::exception& e) {
     what = e.what();
   } catch (...) {

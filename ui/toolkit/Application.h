@@ -3,6 +3,7 @@
 // and the event loop; and the handler of exceptions that nothing caught.
 #include <exception>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 namespace tk {
@@ -50,6 +51,13 @@ int QuitRequests();
 // The Quit menu item: closes every window, so their Close events store
 // their settings, then quits.
 void QuitApplication();
+
+// A failure whose text is written for the user ("The maze could not be
+// printed: ..."): reported as it stands rather than as an unexpected error.
+class UserFailure : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 // Tells the user about an exception that no handler caught, in a message box,
 // instead of letting it end the program.

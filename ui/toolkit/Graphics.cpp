@@ -11,6 +11,7 @@
 #endif
 
 #include "ui/toolkit/Picture.h"
+#include "ui/toolkit/Printer.h"
 
 namespace tk {
 
@@ -228,7 +229,7 @@ Graphics::Graphics(QImage* image)
 Graphics::Graphics(QPaintDevice* device, int width, int height)
     : device_(device), width_(width), height_(height) {}
 
-Graphics::~Graphics() { End(); }
+Graphics::~Graphics() { EndPainter(); }
 
 QPainter& Graphics::Painter() {
   // Whoever borrows the painter may clip or transform it.
@@ -238,15 +239,26 @@ QPainter& Graphics::Painter() {
 
 QPainter& Graphics::Begin() {
   if (!painter_.isActive() && device_ != nullptr && width_ > 0 && height_ > 0) {
-    painter_.begin(device_);
-    painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    // A printer that cannot start the job (a file that cannot be written, a
+    // printer that is gone) must not pass for one that printed.
+    if (!painter_.begin(device_) && IsPrinter()) throw PrintError("the print job could not be started");
+    if (painter_.isActive()) painter_.setRenderHint(QPainter::SmoothPixmapTransform, smooth_);
   }
   return painter_;
 }
 
-void Graphics::End() {
-  if (painter_.isActive()) painter_.end();
+bool Graphics::EndPainter() {
   painterLent_ = false;
+  return !painter_.isActive() || painter_.end();
+}
+
+void Graphics::End() {
+  if (!EndPainter() && IsPrinter()) throw PrintError("the print job could not be finished");
+}
+
+void Graphics::SetSmoothScaling(bool smooth) {
+  smooth_ = smooth;
+  if (painter_.isActive()) painter_.setRenderHint(QPainter::SmoothPixmapTransform, smooth_);
 }
 
 void Graphics::FillRect(double x, double y, double w, double h) {
@@ -279,10 +291,12 @@ void Graphics::DrawLine(double x1, double y1, double x2, double y2) {
 
 const QImage& Graphics::Scaled(const QImage& source, int w, int h) {
   const std::int64_t key = source.cacheKey();
-  if (key != scaledKey_ || scaled_.width() != w || scaled_.height() != h) {
+  if (key != scaledKey_ || scaled_.width() != w || scaled_.height() != h || scaledSmooth_ != smooth_) {
     scaled_ = source.width() == w && source.height() == h
                   ? source
-                  : source.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                  : source.scaled(w, h, Qt::IgnoreAspectRatio,
+                                  smooth_ ? Qt::SmoothTransformation : Qt::FastTransformation);
+    scaledSmooth_ = smooth_;
     if (scaled_.format() != QImage::Format_ARGB32_Premultiplied)
       scaled_ = scaled_.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     scaledOpaque_ = AllOpaque(scaled_);
@@ -326,7 +340,7 @@ void Graphics::DrawPicture(const std::shared_ptr<Picture>& pic, double x, double
 #if defined(__SSE2__)
   // A maze view shows the drawn part of its picture enlarged to the whole
   // view at every paint: stretched here on one thread, then copied.
-  if (Integral(x) && Integral(y) && Integral(w) && Integral(h) && Integral(sx) && Integral(sy) &&
+  if (smooth_ && Integral(x) && Integral(y) && Integral(w) && Integral(h) && Integral(sx) && Integral(sy) &&
       Integral(sw) && Integral(sh) && sx >= 0 && sy >= 0 && sx + sw <= source.width() &&
       sy + sh <= source.height() && w >= sw && h >= sh && w * h <= double(1 << 23) && !IsPrinter() &&
       source.format() == QImage::Format_ARGB32_Premultiplied) {
@@ -370,7 +384,7 @@ void Graphics::DrawPicture(const std::shared_ptr<Picture>& pic, double x, double
 }
 
 void Graphics::NextPage() {
-  if (paged_ != nullptr) paged_->newPage();
+  if (paged_ != nullptr && !paged_->newPage()) throw PrintError("the printer did not start a new page");
 }
 
 }  // namespace tk

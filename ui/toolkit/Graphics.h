@@ -48,22 +48,31 @@ class Graphics {
   // The whole of p at its own size.
   void DrawPicture(const std::shared_ptr<Picture>& p, double x, double y);
 
+  // Whether pictures drawn at another size are smoothed (the default) or
+  // taken pixel by pixel, which keeps the hard edges of blocks of colour.
+  bool SmoothScaling() const { return smooth_; }
+  void SetSmoothScaling(bool smooth);
+
   // Printer pages: the number of copies asked for, and the start of a new
-  // page. A surface that is no printer has one copy and no pages.
+  // page. A surface that is no printer has one copy and no pages. A page
+  // that the printer refuses raises PrintError.
   int Copies() const { return copies_; }
   void SetCopies(int n) { copies_ = n; }
   void SetPagedDevice(QPagedPaintDevice* device) { paged_ = device; }
   void NextPage();
 
   // The painter, begun on first use, for drawing the calls above do not
-  // offer.
+  // offer. On a printer that cannot start the job it raises PrintError.
   QPainter& Painter();
-  // Ends drawing; the next drawing call begins again.
+  // Ends drawing; the next drawing call begins again. On a printer this
+  // finishes the job, and a job that cannot be finished raises PrintError.
   void End();
 
  private:
   const QImage& Scaled(const QImage& source, int w, int h);
   QPainter& Begin();
+  // Ends the painter; False when the device could not finish.
+  bool EndPainter();
   // True when pictures may be copied straight into the target image.
   bool DirectTarget();
   // Printer pages are drawn by the painter at the printer's resolution.
@@ -79,6 +88,7 @@ class Graphics {
   int penWidth_ = 1;
   int penHeight_ = 1;
   int copies_ = 1;
+  bool smooth_ = true;
   // Painter() handed the painter out since it was last ended.
   bool painterLent_ = false;
 
@@ -87,6 +97,7 @@ class Graphics {
   std::int64_t scaledKey_ = 0;
   QImage scaled_;
   bool scaledOpaque_ = false;
+  bool scaledSmooth_ = true;
   const quint32* scaledBits_ = nullptr;
   qsizetype scaledStride_ = 0;
   // The last enlarged picture region, kept for its memory.

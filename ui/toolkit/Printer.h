@@ -5,9 +5,18 @@
 
 class QPrinter;
 
+#include "ui/toolkit/Application.h"
+
 namespace tk {
 
 class Graphics;
+
+// A print job that the printer or its file refused. Nothing in the program
+// catches it, so the user is told that the maze was not printed.
+class PrintError : public UserFailure {
+ public:
+  explicit PrintError(const std::string& reason) : UserFailure("The maze could not be printed: " + reason + ".") {}
+};
 
 // The page settings of a print: printer, paper, orientation, margins and the
 // resolution the printer is driven at. They travel between setups as one
