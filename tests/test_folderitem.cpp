@@ -151,4 +151,18 @@ TEST_F(Files, PreferencesFolder) {
   setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
 }
 
+TEST_F(Files, RelativeConfigHomeIsIgnored) {
+  // Only an absolute path counts; anything else would put the settings below
+  // whatever folder the program was started in.
+  const std::string saved = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
+  const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+  setenv("HOME", "/home/someone", 1);
+  for (const char* relative : {"config", "./config", "~/.config", "../x/.config"}) {
+    setenv("XDG_CONFIG_HOME", relative, 1);
+    EXPECT_EQ(tk::SpecialFolder::Preferences()->NativePath(), "/home/someone/.config") << relative;
+  }
+  setenv("HOME", home.c_str(), 1);
+  setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+}
+
 }  // namespace

@@ -12,7 +12,9 @@
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  std::string dir = (std::filesystem::temp_directory_path() / "tarnwick-test-XXXXXX").string();
+  // Absolute, since a relative XDG_CONFIG_HOME does not count (TMPDIR may be relative).
+  std::string dir =
+      (std::filesystem::absolute(std::filesystem::temp_directory_path()) / "tarnwick-test-XXXXXX").string();
   if (mkdtemp(dir.data()) != nullptr) setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
   tk::InitRuntime(argc, argv);
   const int result = RUN_ALL_TESTS();

@@ -206,8 +206,9 @@ bool FolderItem::SaveAsPicture(const std::shared_ptr<Picture>& picture, int form
 }
 
 std::shared_ptr<FolderItem> SpecialFolder::Preferences() {
+  // A relative path there is no valid setting and is passed over.
   const char* config = std::getenv("XDG_CONFIG_HOME");
-  if (config != nullptr && *config != '\0') return std::make_shared<FolderItem>(config);
+  if (config != nullptr && *config == '/') return std::make_shared<FolderItem>(config);
   const char* home = std::getenv("HOME");
   std::string dir;
   if (home != nullptr && *home != '\0') {

@@ -62,8 +62,8 @@ class FolderItem {
 
 class SpecialFolder {
  public:
-  // The user's preferences folder: $XDG_CONFIG_HOME when set and not empty,
-  // else ~/.config.
+  // The user's preferences folder: $XDG_CONFIG_HOME when it holds an
+  // absolute path, else ~/.config.
   static std::shared_ptr<FolderItem> Preferences();
 };
 
