@@ -1,6 +1,5 @@
 #include "prefs/iniClass.h"
 
-#include <cstring>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -123,12 +122,10 @@ std::string WithSetting(std::string_view text, std::string_view section, std::st
   return out;
 }
 
-// The file's text, or nothing when it cannot be read as text.
-std::optional<std::string> ReadText(const tk::FolderItem& file) {
-  std::optional<std::string> text = file.ReadAll(kMaxFileBytes);
-  if (text && std::memchr(text->data(), '\0', text->size()) != nullptr) return std::nullopt;
-  return text;
-}
+// The file's text, or nothing when it cannot be read. Any byte is a character
+// of its line, NUL included: a crash can leave zeros in the file, and the
+// settings around them still count.
+std::optional<std::string> ReadText(const tk::FolderItem& file) { return file.ReadAll(kMaxFileBytes); }
 
 std::int64_t Answer(std::string_view found, std::string& value) {
   value.assign(found);

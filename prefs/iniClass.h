@@ -18,10 +18,12 @@
 // except the value it sets, and ends new lines the way the file's first line
 // ends.
 //
-// A file that is there but cannot be read (a folder in its place, no read
-// access, NUL bytes, absurdly large) reads as holding nothing and is never
-// written over, so settings the store could not read are not lost. No
-// exception leaves the store.
+// Every byte other than a line end is a character of its line, NUL bytes
+// included, so a file with zeros in it (a power cut can leave them) still
+// reads and takes new settings. A file that is there but cannot be read (a
+// folder in its place, no read access, absurdly large) reads as holding
+// nothing and is never written over, so settings the store could not read are
+// not lost. No exception leaves the store.
 class iniClass {
  public:
   // A store on the file; nothing is read, created or tested yet.

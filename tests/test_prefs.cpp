@@ -304,6 +304,36 @@ TEST_F(Prefs, BytesOtherThanNulArePassedThrough) {
   EXPECT_EQ(File(), expected);
 }
 
+TEST_F(Prefs, NulBytesAreOrdinaryCharacters) {
+  using namespace std::string_literals;
+  // One NUL in a line: the other settings read, and a write keeps it.
+  Store("[Basic]\rNote=a\0b\rIcon=4\r[Pro]\rWidth=40\r"s);
+  EXPECT_EQ(Get("Basic", "Icon"), "4");
+  EXPECT_EQ(Get("Basic", "Note"), "a\0b"s);
+  Set("Basic", "Icon", "6");
+  Set("Pro", "Height", "30");
+  EXPECT_EQ(File(), "[Basic]\rNote=a\0b\rIcon=6\r[Pro]\rWidth=40\rHeight=30\r"s);
+
+  // Zeros after the settings, as a crash while the file grew can leave.
+  const std::string tail(16, '\0');
+  Store(kThreeSections + tail);
+  EXPECT_EQ(Get("Basic", "Icon"), "4");
+  EXPECT_EQ(Get("All", "PrintLimit"), "3");
+  Set("Basic", "Icon", "3");
+  Set("All", "Door", "1");
+  EXPECT_EQ(File(), "[Basic]\rDifficulty=18\rIcon=3\r[Pro]\rWidth=40\rIcon=7\r[All]\rPrintLimit=3\r" + tail +
+                        "\rDoor=1\r");
+
+  // A file a power cut left all zeros: one line of NULs, with the settings after it.
+  const std::string zeros(512, '\0');
+  Store(zeros);
+  EXPECT_EQ(Get("Basic", "Icon"), "");
+  Set("Basic", "Icon", "3");
+  Set("Pro", "Width", "50");
+  EXPECT_EQ(Get("Basic", "Icon"), "3");
+  EXPECT_EQ(File(), zeros + "\r[Basic]\rIcon=3\r[Pro]\rWidth=50\r");
+}
+
 TEST_F(Prefs, TenMegabyteFile) {
   std::string text = "[Basic]\rIcon=4\r[Junk]\r";
   while (text.size() < (10u << 20)) text += "Filler=0123456789012345678901234567890123456789\r";
@@ -336,13 +366,6 @@ TEST_F(Prefs, UnreadableFileIsNotSetAndLeftAlone) {
   Set("Basic", "Icon", "3");
   tk::SetFileSeam(nullptr);
   EXPECT_EQ(File(), kThreeSections);
-
-  // Not text: NUL bytes, as a crash can leave behind.
-  const std::string zeros = std::string(kThreeSections) + std::string(16, '\0');
-  Store(zeros);
-  EXPECT_EQ(Get("Basic", "Icon"), "");
-  Set("Basic", "Icon", "3");
-  EXPECT_EQ(File(), zeros);
 }
 
 TEST_F(Prefs, FailedWriteKeepsEveryOldSetting) {

@@ -190,8 +190,19 @@ bool FolderItem::ReplaceWith(const char* data, std::size_t size) const {
   if (::close(fd) != 0) ok = false;
   if (ok && Fails(FileOp::Rename, path_)) ok = false;
   if (ok) ok = ::rename(temp.c_str(), target.c_str()) == 0;
-  if (!ok) ::unlink(temp.c_str());
-  return ok;
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  // The rename itself on disk too: after a power cut the folder names the
+  // old file or the new one. Some file systems cannot sync a folder; the new
+  // file is in place either way.
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+  return true;
 }
 
 bool FolderItem::SaveAsPicture(const std::shared_ptr<Picture>& picture, int format) const {
