@@ -98,6 +98,43 @@ TEST_F(Files, ReplaceKeepsModeAndLinks) {
   EXPECT_EQ(Entries(), 2) << "no temporary file left";
 }
 
+TEST_F(Files, ReplaceWritesThroughLinksToMissingFiles) {
+  // Settings kept elsewhere and linked in: the file a link names is written,
+  // also before it exists, and the link stays a link.
+  const fs::path elsewhere = dir_ / "elsewhere";
+  fs::create_directories(elsewhere);
+  fs::create_symlink(elsewhere / "a.ini", dir_ / "a.ini");
+  ASSERT_TRUE(folder_->Child("a.ini")->ReplaceTextFile("a"));
+  EXPECT_EQ(ReadBytes(elsewhere / "a.ini"), "a");
+
+  // A relative target counts from the link's folder, not the working folder.
+  fs::create_symlink("elsewhere/b.ini", dir_ / "b.ini");
+  ASSERT_TRUE(folder_->Child("b.ini")->ReplaceTextFile("b"));
+  EXPECT_EQ(ReadBytes(elsewhere / "b.ini"), "b");
+
+  // A chain of links, before and after its file exists.
+  fs::create_symlink("c2.ini", elsewhere / "c1.ini");
+  fs::create_symlink(elsewhere / "c1.ini", dir_ / "c.ini");
+  ASSERT_TRUE(folder_->Child("c.ini")->ReplaceTextFile("c"));
+  EXPECT_EQ(ReadBytes(elsewhere / "c2.ini"), "c");
+  ASSERT_TRUE(folder_->Child("c.ini")->ReplaceTextFile("cc"));
+  EXPECT_EQ(ReadBytes(elsewhere / "c2.ini"), "cc");
+
+  // Links in a loop, or to a missing folder: nothing is written.
+  fs::create_symlink("loop2", dir_ / "loop1");
+  fs::create_symlink("loop1", dir_ / "loop2");
+  EXPECT_FALSE(folder_->Child("loop1")->ReplaceTextFile("x"));
+  fs::create_symlink("nowhere/d.ini", dir_ / "d.ini");
+  EXPECT_FALSE(folder_->Child("d.ini")->ReplaceTextFile("x"));
+
+  for (const fs::path& link : {dir_ / "a.ini", dir_ / "b.ini", dir_ / "c.ini", elsewhere / "c1.ini",
+                               dir_ / "loop1", dir_ / "loop2", dir_ / "d.ini"}) {
+    EXPECT_TRUE(fs::is_symlink(link)) << link;
+  }
+  EXPECT_EQ(Entries(), 7) << "no temporary file left";
+  EXPECT_EQ(std::distance(fs::directory_iterator(elsewhere), fs::directory_iterator()), 4);
+}
+
 TEST_F(Files, FailedReplaceLeavesTheOldFile) {
   auto file = folder_->Child("f");
   ASSERT_TRUE(file->WriteTextFile("whole old text"));

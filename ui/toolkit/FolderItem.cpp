@@ -56,6 +56,21 @@ std::string TempSuffix() {
   return buffer;
 }
 
+// The file a path names once symbolic links are followed (a settings file
+// kept elsewhere and linked in), whether or not that file exists yet: the
+// file is replaced, never the link. Nothing for links in a loop.
+std::optional<fs::path> LinkTarget(fs::path path) {
+  for (int links = 0; links < 40; ++links) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(path, ec))) return path;
+    const fs::path next = fs::read_symlink(path, ec);
+    if (ec) return std::nullopt;
+    // A relative link counts from the link's own folder.
+    path = next.is_absolute() ? next : path.parent_path() / next;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 void SetFileSeam(std::shared_ptr<FileSeam> seam) { Seam() = std::move(seam); }
@@ -146,14 +161,9 @@ bool FolderItem::ReplaceTextFile(const std::string& text) const {
 }
 
 bool FolderItem::ReplaceWith(const char* data, std::size_t size) const {
-  std::error_code ec;
-  fs::path target(path_);
-  // Through a symbolic link (a settings file kept elsewhere) the file it
-  // points at is replaced, not the link.
-  if (fs::is_symlink(fs::symlink_status(target, ec))) {
-    fs::path real = fs::canonical(target, ec);
-    if (!ec) target = real;
-  }
+  const std::optional<fs::path> linked = LinkTarget(path_);
+  if (!linked) return false;
+  const fs::path& target = *linked;
   fs::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
   struct stat old {};

@@ -42,8 +42,8 @@ class FolderItem {
   // Replaces the file's content with text so that the file always holds
   // either the whole old content or the whole new one: the text goes into a
   // temporary file in the same folder, which is then renamed over the file.
-  // A symbolic link keeps pointing at its file, and an existing file keeps
-  // its permissions. On failure the file is untouched and no temporary file
+  // Through a symbolic link the file it names is written, made when it is
+  // missing, and the link stays; an existing file keeps its permissions. On failure the file is untouched and no temporary file
   // is left behind.
   bool ReplaceTextFile(const std::string& text) const;
 
