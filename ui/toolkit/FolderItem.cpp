@@ -166,6 +166,9 @@ bool FolderItem::ReplaceWith(const char* data, std::size_t size) const {
   const fs::path& target = *linked;
   fs::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
+  // The rename would go through whatever the file's own mode says: a file
+  // this user may not write (its owner made it read-only) stays as it is.
+  if (::access(target.c_str(), W_OK) != 0 && errno != ENOENT) return false;
   struct stat old {};
   const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
 

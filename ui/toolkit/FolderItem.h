@@ -43,8 +43,9 @@ class FolderItem {
   // either the whole old content or the whole new one: the text goes into a
   // temporary file in the same folder, which is then renamed over the file.
   // Through a symbolic link the file it names is written, made when it is
-  // missing, and the link stays; an existing file keeps its permissions. On failure the file is untouched and no temporary file
-  // is left behind.
+  // missing, and the link stays; an existing file keeps its permissions. A
+  // file this user may not write is not replaced. On failure the file is
+  // untouched and no temporary file is left behind.
   bool ReplaceTextFile(const std::string& text) const;
 
   // Writes the picture in the given format (150 = PNG) the same safe way as
