@@ -225,6 +225,16 @@ bool Control::SetProperty(const std::string& name, const PropertyValue& value) {
     SetVisible(value.Bool());
   } else if (name == "HelpTag") {
     if (widget_) widget_->setToolTip(QString::fromStdString(value.Text()));
+  } else if (name == "TabIndex") {
+    tabIndex_ = value.Int();
+  } else if (name == "TabStop") {
+    tabStop_ = value.Bool();
+    if (widget_ && widget_->focusPolicy() != Qt::NoFocus)
+      widget_->setFocusPolicy(tabStop_ ? Qt::FocusPolicy(widget_->focusPolicy() | Qt::TabFocus)
+                                       : Qt::FocusPolicy(widget_->focusPolicy() & ~Qt::TabFocus));
+  } else if (name == "AcceptFocus") {
+    if (widget_)
+      widget_->setFocusPolicy(!value.Bool() ? Qt::NoFocus : tabStop_ ? Qt::StrongFocus : Qt::ClickFocus);
   } else {
     return false;
   }

@@ -2,7 +2,9 @@
 // The base of every control: a name in its window, a place on it, design
 // values, Enabled, Visible and Refresh.
 #include <QPointer>
+#include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "ui/toolkit/Properties.h"
@@ -48,6 +50,10 @@ class Control {
   bool Visible() const { return visible_; }
   void SetVisible(bool v);
 
+  // The control's place in its window's tab order, among the controls of the
+  // same parent (design value TabIndex); nothing when it has none.
+  std::optional<std::int64_t> TabIndex() const { return tabIndex_; }
+
   // Asks for a later repaint. Requests are gathered: however many come in,
   // the control paints at most once per display frame.
   virtual void Refresh(bool eraseBackground = true);
@@ -83,6 +89,9 @@ class Control {
   static QWidget* Host(tk::Window& window, Control* parent);
 
   // Interprets one design value; False when the control does not know it.
+  // Every control takes Left, Top, Width, Height, Enabled, Visible, HelpTag,
+  // TabIndex, TabStop (False: Tab passes the control by, a click still
+  // focuses it) and AcceptFocus (False: the control never takes the focus).
   virtual bool SetProperty(const std::string& name, const PropertyValue& value);
 
  private:
@@ -98,6 +107,8 @@ class Control {
   int height_ = 0;
   bool enabled_ = true;
   bool visible_ = true;
+  bool tabStop_ = true;
+  std::optional<std::int64_t> tabIndex_;
   std::map<std::string, PropertyValue> design_;
 };
 

@@ -1,15 +1,42 @@
 #include "ui/toolkit/RadioButton.h"
 
+#include <QPointer>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <utility>
+#include <vector>
 
 #include "ui/toolkit/Application.h"
 #include "ui/toolkit/TextStyle.h"
 
 namespace tk {
 
+namespace {
+
+// Left to itself, Qt keeps one button of a group as a Tab stop, the one that
+// had the focus last: a button taking the focus takes Tab away from the
+// others. Here every radio button keeps its own place in the tab order (the
+// arrow keys still move within the group).
+class RadioWidget : public QRadioButton {
+ public:
+  using QRadioButton::QRadioButton;
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override {
+    std::vector<std::pair<QPointer<QWidget>, Qt::FocusPolicy>> kept;
+    if (QWidget* group = parentWidget())
+      for (auto* b : group->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
+        kept.emplace_back(b, b->focusPolicy());
+    QRadioButton::focusInEvent(event);
+    for (const auto& [b, policy] : kept)
+      if (b) b->setFocusPolicy(policy);
+  }
+};
+
+}  // namespace
+
 RadioButton::RadioButton(tk::Window& window, Control* parent)
-    : Control(window, parent, new QRadioButton(Host(window, parent))) {
+    : Control(window, parent, new RadioWidget(Host(window, parent))) {
   QObject::connect(View(), &QRadioButton::clicked, View(), [this] {
     if (Enabled() && Action) RunHandler([this] { Action(*this); });
   });

@@ -200,6 +200,8 @@ void Window::PrepareFirstShow() {
   else
     widget_->setWindowFlags(flags);
 
+  ApplyTabOrder();
+
   if (widget_->layout() && !resizeable_) widget_->layout()->setSizeConstraint(QLayout::SetFixedSize);
   widget_->adjustSize();
 
@@ -216,6 +218,38 @@ void Window::PrepareFirstShow() {
     widget_->move(area.left() + std::max(0, (area.width() - size.width()) / 2),
                   area.top() + std::max(0, (area.height() - size.height()) / 2));
   }
+}
+
+void Window::ApplyTabOrder() {
+  // The tab order: the controls of one parent by their TabIndex (those
+  // without one after them, in the order they were made), the controls
+  // inside a group box at the group box's place.
+  std::vector<QWidget*> order;
+  auto addChildren = [this, &order](const Control* parent, auto& self) -> void {
+    std::vector<Control*> siblings;
+    for (const auto& c : controls_)
+      if (c->ParentControl() == parent && c.get() != parent) siblings.push_back(c.get());
+    std::stable_sort(siblings.begin(), siblings.end(), [](const Control* a, const Control* b) {
+      const auto ia = a->TabIndex(), ib = b->TabIndex();
+      return ia && (!ib || *ia < *ib);
+    });
+    for (Control* c : siblings) {
+      if (c->Widget()) order.push_back(c->Widget());
+      self(c, self);
+    }
+  };
+  addChildren(nullptr, addChildren);
+
+  QWidget* previous = nullptr;
+  QWidget* first = nullptr;
+  for (QWidget* w : order) {
+    if (w->focusPolicy() == Qt::NoFocus) continue;
+    if (previous) QWidget::setTabOrder(previous, w);
+    previous = w;
+    if (!first && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(widget_)) first = w;
+  }
+  // Taken over by the window's focus when it becomes active.
+  if (first) first->setFocus(Qt::TabFocusReason);
 }
 
 void Window::Show() {

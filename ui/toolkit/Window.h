@@ -146,6 +146,9 @@ class Window : public std::enable_shared_from_this<Window> {
  private:
   enum class State { New, Building, Open, Closing, Closed };
   void PrepareFirstShow();
+  // Puts the controls into the focus chain in tab order and gives the focus
+  // to the first of them that takes it.
+  void ApplyTabOrder();
   void Teardown();
 
   State state_ = State::New;
