@@ -43,13 +43,16 @@ kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start on $display: $(cat "
 export DISPLAY=$display
 export XDG_CONFIG_HOME=$work/config
 export XDG_RUNTIME_DIR=$work/runtime
+# The print and save dialogs propose files in the home folder.
+export HOME=$work/home
+mkdir -p "$HOME"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 mkdir -p "$XDG_CONFIG_HOME"
 ini=$XDG_CONFIG_HOME/OxlTarnwickLanes/TarnwickLanes.ini
 
 start_program() {
-  "$program" >"$work/program.log" 2>&1 &
+  (cd "$HOME" && exec "$program") >>"$work/program.log" 2>&1 &
   app_pid=$!
   window=""
   for _ in $(seq 300); do
@@ -72,6 +75,66 @@ click() {
 }
 
 snapshot() { xwd -silent -id "$window" -out "$1"; }
+
+# Waits for a window called $1 to show and to take the keyboard.
+wait_window() {
+  local w=""
+  for _ in $(seq 150); do
+    w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
+    [[ -n $w ]] && break
+    sleep 0.1
+  done
+  [[ -n $w ]] || fail "the window \"$1\" did not appear"
+  sleep 0.5
+  dialog=$w
+}
+wait_gone() {
+  for _ in $(seq 150); do
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "the window \"$1\" did not close"
+}
+wait_file() {
+  for _ in $(seq 150); do
+    compgen -G "$1" >/dev/null && return 0
+    sleep 0.1
+  done
+  fail "no file $1 was written"
+}
+
+# Chooses the item that is $1 places below the first of the File menu.
+menu_item() {
+  xdotool windowfocus --sync "$window"
+  sleep 0.3
+  xdotool key alt+f
+  sleep 0.7
+  for _ in $(seq "$1"); do xdotool key Down; sleep 0.1; done
+  xdotool key Return
+}
+
+# Print with the real page-setup and print dialogs, both confirmed with
+# Return: on a machine without printers the job goes into ~/print.pdf.
+print_to_pdf() {
+  rm -f "$HOME/print.pdf"
+  click "$@"
+  wait_window "Page Setup"
+  xdotool key Return
+  wait_gone "Page Setup"
+  wait_window "Print"
+  xdotool key Return
+  wait_gone "Print"
+  wait_file "$HOME/print.pdf"
+}
+
+# Nothing the program does in normal use writes to its output.
+check_quiet() {
+  if [[ -s $work/program.log ]]; then
+    echo "FAILED: the program wrote to its output:"
+    cat "$work/program.log"
+    exit 1
+  fi
+}
 
 wait_exit() {
   local status
@@ -102,6 +165,7 @@ if [[ $mode == basic ]]; then
     sleep 0.2
   done
   [[ -n $changed ]] || fail "Harder did not change the maze"
+  print_to_pdf 593 480 132 132 # Print
   click 593 624 132 132        # Quit
   wait_exit
   [[ -f $ini ]] || fail "no preference file was written"
@@ -113,7 +177,8 @@ if [[ $mode == basic ]]; then
   click 593 624 132 132
   wait_exit
   [[ $(ini_value Basic Difficulty) == 23 ]] || fail "the second run did not start at difficulty 23"
-  echo "simple window: Harder, Quit and the stored difficulty work"
+  check_quiet
+  echo "simple window: Harder, Print, Quit and the stored difficulty work, and the program says nothing"
 else
   mkdir -p "$(dirname "$ini")"
   printf '[Startup]\rBasicPro=1\r' >"$ini"
@@ -132,6 +197,25 @@ else
     cp "$work/now.xwd" "$work/last.xwd"
   done
   [[ -n $solved ]] || fail "the search did not finish with a path"
+  click 635 459 100 100        # Save, into the folder the dialog proposes
+  wait_window "Save As"
+  xdotool key Return
+  wait_gone "Save As"
+  wait_file "$HOME/New Maze *.png"
+  click 619 314 132 14         # the colour swatch; the colour dialog is cancelled
+  wait_window "Select Color"
+  xdotool key Escape
+  wait_gone "Select Color"
+  menu_item 0                  # File > About...
+  wait_window "About Tarnwick Lanes"
+  xdotool key Return
+  wait_gone "About Tarnwick Lanes"
+  menu_item 1                  # File > Preferences...
+  wait_window "Preferences"
+  eval "$(xdotool getwindowgeometry --shell "$dialog")"
+  xdotool mousemove $((X + 168 + 60)) $((Y + HEIGHT - 217 + 175 + 11)) click 1   # Save and Close
+  wait_gone "Preferences"
+  print_to_pdf 635 571 100 100 # Print
   click 691 154 60 80          # Door
   click 635 683 100 100        # Quit
   wait_exit
@@ -139,6 +223,8 @@ else
     [[ -n $(ini_value Pro "$key") ]] || fail "section Pro lacks $key"
   done
   [[ $(ini_value Pro Width) == 25 && $(ini_value Pro Height) == 17 ]] || fail "Width/Height are not 25/17"
-  echo "advanced window: Solve, Door, Quit and section Pro work"
+  [[ $(ini_value All PrintLimit) == 3 ]] || fail "Preferences did not store the print limit"
+  check_quiet
+  echo "advanced window: Solve, Save, colour, About, Preferences, Print, Door, Quit and section Pro work, and the program says nothing"
 fi
 echo "1 passed, 0 failed"

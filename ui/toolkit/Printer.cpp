@@ -1,6 +1,7 @@
 #include "ui/toolkit/Printer.h"
 
 #include <QByteArray>
+#include <QtGlobal>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -209,11 +210,47 @@ std::shared_ptr<Graphics> PdfPrinterGraphics(const PrinterSetup& setup, const st
   return g;
 }
 
+namespace {
+
+// Qt's page-setup dialog warns whenever its printer is not a native one,
+// although on this platform it sets up the page of a PDF file just as well;
+// on a machine without printers that is the only printer there is, and Qt
+// offers no other page-setup dialog. While the dialog is made, that one
+// message is dropped; every other message goes where it always goes.
+constexpr char kNonNativeWarning[] = "QPageSetupDialog: Cannot be used on non-native printers";
+QtMessageHandler passOn = nullptr;
+
+void DropNonNativeWarning(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtWarningMsg && message == QLatin1String(kNonNativeWarning)) return;
+  if (passOn) passOn(type, context, message);
+}
+
+class QuietNonNativeWarning {
+ public:
+  explicit QuietNonNativeWarning(bool active) : active_(active) {
+    if (active_) passOn = qInstallMessageHandler(DropNonNativeWarning);
+  }
+  ~QuietNonNativeWarning() {
+    if (active_) qInstallMessageHandler(passOn);
+  }
+  QuietNonNativeWarning(const QuietNonNativeWarning&) = delete;
+  QuietNonNativeWarning& operator=(const QuietNonNativeWarning&) = delete;
+
+ private:
+  bool active_;
+};
+
+}  // namespace
+
 bool RealPageSetupDialog(PrinterSetup& setup) {
   QPrinter printer(QPrinter::HighResolution);
   setup.ApplyTo(printer);
-  QPageSetupDialog dialog(&printer, nullptr);
-  if (dialog.exec() != QDialog::Accepted) return false;
+  std::optional<QPageSetupDialog> dialog;
+  {
+    const QuietNonNativeWarning quiet(printer.outputFormat() != QPrinter::NativeFormat);
+    dialog.emplace(&printer, nullptr);
+  }
+  if (dialog->exec() != QDialog::Accepted) return false;
   setup.TakeFrom(printer);
   return true;
 }
