@@ -112,6 +112,25 @@ TEST_F(PrefsWindow, AdvancedRunShowsProAndItsLimitAndALimitOfOneKeepsTheDesignTe
   });
 }
 
+// The rule holds from the moment the window shows, in a run of either main
+// window: the print-limit controls are enabled exactly while "Basic" is
+// selected.
+TEST_F(PrefsWindow, PrintLimitControlsFollowTheSelectionAsTheWindowOpensInEitherKindOfRun) {
+  StartUp();
+  OpenPrefsFromMenu(*frmBasic::frmBasic_(), [](frmPrefs::frmPrefs& w) {
+    EXPECT_TRUE(w.RadioButton1()->Value());
+    EXPECT_TRUE(PrintLimitControlsEnabled(w, true));
+  });
+
+  uitest::WritePrefs("[Startup]\rBasicPro=1\r");
+  StartUp();
+  ASSERT_EQ(App::App_()->BasicPro, 1);
+  OpenPrefsFromMenu(*frmPro::frmPro_(), [](frmPrefs::frmPrefs& w) {
+    EXPECT_TRUE(w.RadioButton2()->Value());
+    EXPECT_TRUE(PrintLimitControlsEnabled(w, false));
+  });
+}
+
 TEST_F(PrefsWindow, PrintLimitControlsFollowTheClickedRadioButtonAndTheSliderItsLabel) {
   StartUp();
   auto w = frmPrefs::frmPrefs_();

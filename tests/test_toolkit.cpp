@@ -511,7 +511,7 @@ TEST_F(Toolkit, ShowModalGoesThroughTheSeamAndReturnsAfterClose) {
   EXPECT_EQ(dialogs->modalWindows, std::vector<std::string>{"TestWindow.TestWindow"});
 }
 
-TEST_F(Toolkit, RadioButtonsOfAGroupExcludeEachOtherAndCodeRunsNoAction) {
+TEST_F(Toolkit, RadioButtonsOfAGroupExcludeEachOtherAndSelectingOneRunsItsAction) {
   class Radios : public tk::Window {
    public:
     void CreateControls() override {
@@ -545,15 +545,19 @@ TEST_F(Toolkit, RadioButtonsOfAGroupExcludeEachOtherAndCodeRunsNoAction) {
   EXPECT_EQ(r1->Widget()->mapTo(w->Content(), QPoint(0, 0)), QPoint(45, 53));
   int actions = 0;
   r2->Action = [&](tk::RadioButton&) { ++actions; };
+  // Code selecting the button runs its Action, as a click does; selecting
+  // it again changes nothing and runs nothing.
   r2->SetValue(true);
   EXPECT_TRUE(r2->Value());
   EXPECT_FALSE(r1->Value());
-  EXPECT_EQ(actions, 0);
+  EXPECT_EQ(actions, 1);
+  r2->SetValue(true);
+  EXPECT_EQ(actions, 1);
   r1->SetValue(true);
   r2->Push();
   EXPECT_TRUE(r2->Value());
   EXPECT_FALSE(r1->Value());
-  EXPECT_EQ(actions, 1);
+  EXPECT_EQ(actions, 2);
   w->Close();
 }
 

@@ -54,15 +54,19 @@ bool RadioButton::Value() const { return View() && View()->isChecked(); }
 void RadioButton::SetValue(bool v) {
   QRadioButton* b = View();
   if (!b) return;
-  const QSignalBlocker quiet(b);
-  if (v) {
-    b->setChecked(true);
-  } else {
-    // A group never lets its selected button go by itself.
-    b->setAutoExclusive(false);
-    b->setChecked(false);
-    b->setAutoExclusive(true);
+  const bool selected = b->isChecked();
+  {
+    const QSignalBlocker quiet(b);
+    if (v) {
+      b->setChecked(true);
+    } else {
+      // A group never lets its selected button go by itself.
+      b->setAutoExclusive(false);
+      b->setChecked(false);
+      b->setAutoExclusive(true);
+    }
   }
+  if (v && !selected && Enabled() && Action) Action(*this);
 }
 
 void RadioButton::Push() {

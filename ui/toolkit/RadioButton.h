@@ -16,8 +16,11 @@ class RadioButton : public Control {
 
   std::string Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
-  // Selected. Selecting from code clears the others of the group and runs
-  // no Action.
+  // Selected. Selecting from code clears the others of the group and, when
+  // the button was not selected yet, runs its Action as a click does, so
+  // that what hangs on the selection follows it from the start. Nothing runs
+  // while Action is unbound (design values), while the button is disabled,
+  // or when code clears a button.
   bool Value() const;
   void SetValue(bool v);
 
