@@ -40,11 +40,15 @@ QPainterPath Head(QPointF pt, double dirDegrees, double size) {
   return Polygon({pt + d * size, pt - n * size, pt + n * size});
 }
 
+// A rounded bar from x0 to x1, centred on row 14 rather than on the middle
+// row: beside the 48-pixel add icon of the simple window this picture is
+// placed 10 pixels lower (IconDY 15 against 5), and on row 14 its bar lines
+// up with the middle of the plus. Its edges stay on whole pixels.
 QImage LinePicture(int w, int h, double x0, double x1) {
   QImage img = ClearCanvas(w, h);
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing, true);
-  const double mid = h / 2.0;
+  const double mid = 14.5;
   Shape(p, RoundRect(x0, mid - 3.5, x1 - x0, 7, 3.5), Hex(0x455A64), Hex(0x1C262B), 1.5);
   p.end();
   return img;
