@@ -61,34 +61,76 @@ class BevelButtonWidget : public QAbstractButton {
     p.drawPath(path);
     p.setRenderHint(QPainter::Antialiasing, false);
 
-    const QFontMetrics fm(font());
-    const int captionHeight = text().isEmpty() ? 0 : fm.height() + 6;
-    const QRect iconArea(2, iconDY_, width() - 4, std::max(0, height() - iconDY_ - captionHeight - 2));
     const QPixmap& icon = IconPixmap();
-    if (!icon.isNull() && iconArea.width() > 0 && iconArea.height() > 0) {
-      QSize size = icon.size();
-      if (size.width() > iconArea.width() || size.height() > iconArea.height())
-        size.scale(iconArea.size(), Qt::KeepAspectRatio);
-      const QRect target(iconArea.left() + (iconArea.width() - size.width()) / 2,
-                         iconArea.top() + (iconArea.height() - size.height()) / 2, size.width(),
-                         size.height());
+    const Placement at = Place(icon.isNull() ? QSize() : icon.deviceIndependentSize().toSize());
+    if (!icon.isNull()) {
       QPixmap shown = icon;
       if (!isEnabled()) {
         QStyleOption opt;
         opt.initFrom(this);
         shown = style()->generatedIconPixmap(QIcon::Disabled, icon, &opt);
       }
-      p.setRenderHint(QPainter::SmoothPixmapTransform, size != icon.size());
-      p.drawPixmap(target, shown);
+      p.drawPixmap(at.icon.topLeft(), shown);
     }
-    if (captionHeight > 0) {
-      const QRect captionArea(2, height() - captionHeight - 2, width() - 4, captionHeight);
-      style()->drawItemText(&p, captionArea, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextShowMnemonic, pal,
+    if (!at.caption.isEmpty()) {
+      if (at.captionOnStrip) {
+        // From the caption down to the frame, so no sliver of the icon shows
+        // under it; inside the frame's rounded corners.
+        QColor strip = face.lighter(112);
+        strip.setAlpha(230);
+        QPainterPath inside;
+        inside.addRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 3, 3);
+        p.save();
+        p.setClipPath(inside);
+        p.fillRect(QRect(1, at.caption.top(), width() - 2, height() - 1 - at.caption.top()), strip);
+        p.restore();
+      }
+      style()->drawItemText(&p, at.caption, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextShowMnemonic, pal,
                             isEnabled(), text(), QPalette::ButtonText);
     }
   }
 
  private:
+  // Where the icon and the caption go. The icon keeps its own pixels, never
+  // scaled: centred across the button, its top at IconDY, or higher when it
+  // would not fit below IconDY, so that it ends on the bottom edge; only an
+  // icon larger than the button is clipped (evenly on both sides). The
+  // caption sits at the bottom with its padding; when the icon leaves less
+  // room, the padding shrinks, and when even the bare text does not fit
+  // under the icon, the caption goes over the icon's lower edge on a light
+  // strip of the face.
+  struct Placement {
+    QRect icon;
+    QRect caption;
+    bool captionOnStrip = false;
+  };
+  static constexpr int kEdge = 2;     // kept clear inside the frame
+  static constexpr int kPadding = 3;  // above and below the caption's text
+
+  Placement Place(QSize iconSize) const {
+    Placement at;
+    const int w = width(), h = height();
+    if (iconSize.isValid()) {
+      int top = std::min(iconDY_, h - iconSize.height());
+      if (top < 0) top = (h - iconSize.height()) / 2;
+      at.icon = QRect(QPoint((w - iconSize.width()) / 2, top), iconSize);
+    }
+    if (text().isEmpty()) return at;
+    const int textHeight = QFontMetrics(font()).height();
+    const int bottom = h - kEdge;
+    const int below = at.icon.isNull() ? kEdge : std::max(kEdge, at.icon.bottom() + 1);
+    const int room = bottom - below;
+    if (room >= textHeight + 2 * kPadding) {
+      at.caption = QRect(kEdge, bottom - textHeight - 2 * kPadding, w - 2 * kEdge, textHeight + 2 * kPadding);
+    } else if (room >= textHeight) {
+      at.caption = QRect(kEdge, below, w - 2 * kEdge, room);
+    } else {
+      at.caption = QRect(kEdge, bottom - textHeight - 2, w - 2 * kEdge, textHeight + 2);
+      at.captionOnStrip = !at.icon.isNull();
+    }
+    return at;
+  }
+
   QPixmap cached_;
   const Picture* cachedFor_ = nullptr;
   qint64 cachedKey_ = 0;

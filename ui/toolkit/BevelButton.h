@@ -19,12 +19,14 @@ class BevelButton : public Control {
   // The caption, with "&" before the letter of its access key.
   std::string Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
-  // The icon, centred above the caption; pure white is transparent when the
-  // picture is marked Transparent. An icon too big for the button is shown
-  // smaller.
+  // The icon, centred across the button above the caption and always shown
+  // at its own size; pure white is transparent when the picture is marked
+  // Transparent. Where icon and caption do not both fit, the caption gives
+  // way: less padding, or laid over the icon's lower edge on a light strip.
   std::shared_ptr<Picture> Icon() const { return icon_; }
   void SetIcon(std::shared_ptr<Picture> icon);
-  // The icon's distance from the top edge.
+  // The icon's distance from the top edge; an icon too tall to fit below it
+  // moves up until it ends on the bottom edge.
   int IconDY() const { return iconDY_; }
   void SetIconDY(int dy);
 
