@@ -168,15 +168,17 @@ void iniClass::SetPreference(const std::string& section, const std::string& key,
       mySerial = WithSetting(mySerial, section, key, value);
       return;
     }
-    if (!iniFileName->Exists()) {
-      iniFileName->ReplaceTextFile(WithSetting({}, section, key, value));
-      return;
-    }
-    // A file we cannot read is left as it is rather than replaced.
-    const std::optional<std::string> text = ReadText(*iniFileName);
-    if (!text) return;
-    std::string updated = WithSetting(*text, section, key, value);
-    if (updated != *text) iniFileName->ReplaceTextFile(updated);
+    // Another instance of the program may be storing its settings too: the
+    // read and the replace are one step for both.
+    iniFileName->UpdateTextFile([&]() -> std::optional<std::string> {
+      if (!iniFileName->Exists()) return WithSetting({}, section, key, value);
+      // A file we cannot read is left as it is rather than replaced.
+      const std::optional<std::string> text = ReadText(*iniFileName);
+      if (!text) return std::nullopt;
+      std::string updated = WithSetting(*text, section, key, value);
+      if (updated == *text) return std::nullopt;
+      return updated;
+    });
   } catch (...) {
     // Settings that cannot be stored are not a reason to stop the program.
   }

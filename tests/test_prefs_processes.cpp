@@ -13,6 +13,8 @@
 #include <string>
 
 #include "TestPaths.h"
+#include "prefs/iniClass.h"
+#include "ui/toolkit/FolderItem.h"
 
 namespace fs = std::filesystem;
 using testpaths::ReadBytes;
@@ -80,6 +82,37 @@ TEST(PrefsProcesses, FileItsOwnerMadeReadOnlyIsNotReplaced) {
   EXPECT_EQ(after.st_ino, before.st_ino) << "replaced";
   EXPECT_EQ(after.st_mode, before.st_mode);
   EXPECT_EQ(ReadBytes(file), text);
+  fs::remove_all(dir);
+}
+
+TEST(PrefsProcesses, TwoWritersAtOnceKeepEveryKey) {
+  // Two programs closing at the same moment: each one's read, change and
+  // replace of the file must not undo what the other stored meanwhile.
+  const fs::path dir = fs::path(std::getenv("XDG_CONFIG_HOME")) / "TwoWriters";
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  const fs::path file = dir / "TarnwickLanes.ini";
+  constexpr int kKeys = 200;
+  const std::string command = Quoted(PREFS_WRITER) + " " + Quoted(file) + " Pro ";
+  FILE* first = Start(command + "a a " + std::to_string(kKeys));
+  FILE* second = Start(command + "b b " + std::to_string(kKeys));
+  int status = 0;
+  EXPECT_EQ(Finish(first, status), "a" + std::to_string(kKeys - 1) + "\n");
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(Finish(second, status), "b" + std::to_string(kKeys - 1) + "\n");
+  EXPECT_EQ(status, 0);
+
+  iniClass ini(std::make_shared<tk::FolderItem>(file.string()));
+  int lost = 0;
+  for (const std::string writer : {"a", "b"}) {
+    for (int i = 0; i < kKeys; ++i) {
+      std::string value;
+      ini.GetPreference("Pro", writer + std::to_string(i), value);
+      lost += value != writer + std::to_string(i);
+    }
+  }
+  EXPECT_EQ(lost, 0) << "of " << 2 * kKeys << " settings";
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
   fs::remove_all(dir);
 }
 

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <thread>
 
 #include "ui/toolkit/Picture.h"
 
@@ -70,6 +72,42 @@ std::optional<fs::path> LinkTarget(fs::path path) {
   }
   return std::nullopt;
 }
+
+// An advisory lock on a folder for the writers that replace files in it,
+// held while the object lives. It leaves nothing on disk, and the lock of a
+// process that dies goes with it.
+class FolderLock {
+ public:
+  explicit FolderLock(const fs::path& folder)
+      : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    if (fd_ < 0) return;
+    // A writer holds it for a moment; one that seems stuck is not waited for
+    // forever, nor where the file system has no locks.
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!(held_ = ::flock(fd_, LOCK_EX | LOCK_NB) == 0)) {
+      if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= giveUp) break;
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+  }
+  ~FolderLock() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FolderLock(const FolderLock&) = delete;
+  FolderLock& operator=(const FolderLock&) = delete;
+
+  bool Held() const { return held_; }
+
+  // Puts the folder's entries on disk: after a power cut it names the old
+  // file or the new one. Some file systems cannot sync a folder; the new
+  // file is in place either way.
+  void Sync() const {
+    if (fd_ >= 0) ::fsync(fd_);
+  }
+
+ private:
+  int fd_;
+  bool held_ = false;
+};
 
 }  // namespace
 
@@ -157,18 +195,23 @@ bool FolderItem::WriteTextFile(const std::string& text) const {
 }
 
 bool FolderItem::ReplaceTextFile(const std::string& text) const {
-  return ReplaceWith(text.data(), text.size());
+  return UpdateTextFile([&] { return std::optional<std::string>(text); });
 }
 
-bool FolderItem::ReplaceWith(const char* data, std::size_t size) const {
+bool FolderItem::UpdateTextFile(const std::function<std::optional<std::string>()>& change) const {
   const std::optional<fs::path> linked = LinkTarget(path_);
   if (!linked) return false;
   const fs::path& target = *linked;
   fs::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
+  // From reading the file to renaming the new one, no other writer gets in
+  // between: two programs closing at once each keep what the other stored.
+  const FolderLock lock(folder);
   // The rename would go through whatever the file's own mode says: a file
   // this user may not write (its owner made it read-only) stays as it is.
   if (::access(target.c_str(), W_OK) != 0 && errno != ENOENT) return false;
+  const std::optional<std::string> bytes = change();
+  if (!bytes) return false;
   struct stat old {};
   const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
 
@@ -193,10 +236,10 @@ bool FolderItem::ReplaceWith(const char* data, std::size_t size) const {
     ::fchmod(fd, old.st_mode & 07777);
   }
   if (Fails(FileOp::Write, path_)) {
-    WriteAll(fd, data, size / 2);
+    WriteAll(fd, bytes->data(), bytes->size() / 2);
     ok = false;
   } else {
-    ok = WriteAll(fd, data, size);
+    ok = WriteAll(fd, bytes->data(), bytes->size());
   }
   // On disk before the rename, so a crash cannot leave an empty file behind.
   if (ok) ok = ::fdatasync(fd) == 0;
@@ -207,14 +250,7 @@ bool FolderItem::ReplaceWith(const char* data, std::size_t size) const {
     ::unlink(temp.c_str());
     return false;
   }
-  // The rename itself on disk too: after a power cut the folder names the
-  // old file or the new one. Some file systems cannot sync a folder; the new
-  // file is in place either way.
-  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
+  lock.Sync();
   return true;
 }
 
@@ -226,7 +262,7 @@ bool FolderItem::SaveAsPicture(const std::shared_ptr<Picture>& picture, int form
   if (!buffer.open(QIODevice::WriteOnly)) return false;
   if (!picture->Image().save(&buffer, "PNG")) return false;
   buffer.close();
-  return ReplaceWith(bytes.constData(), std::size_t(bytes.size()));
+  return UpdateTextFile([&] { return std::optional<std::string>(bytes.toStdString()); });
 }
 
 std::shared_ptr<FolderItem> SpecialFolder::Preferences() {

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -48,6 +49,14 @@ class FolderItem {
   // untouched and no temporary file is left behind.
   bool ReplaceTextFile(const std::string& text) const;
 
+  // Replaces the file the same way with what change makes of it: change
+  // reads the file itself and gives the new bytes, or nothing to leave the
+  // file as it is. Writers that replace files of one folder this way, in any
+  // process, take turns, so no other write falls between change's read and
+  // the rename; one that seems stuck is waited for no more than ten seconds.
+  // True when the file was replaced.
+  bool UpdateTextFile(const std::function<std::optional<std::string>()>& change) const;
+
   // Writes the picture in the given format (150 = PNG) the same safe way as
   // ReplaceTextFile. False when the picture is missing, the format unknown,
   // or the file cannot be written.
@@ -56,8 +65,6 @@ class FolderItem {
   static constexpr int kPNG = 150;
 
  private:
-  bool ReplaceWith(const char* data, std::size_t size) const;
-
   std::string path_;
 };
 
