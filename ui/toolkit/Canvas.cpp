@@ -57,4 +57,12 @@ void Canvas::Open_() {
   if (Open) Open(*this);
 }
 
+bool Canvas::SetProperty(const std::string& name, const PropertyValue& value) {
+  if (name == "EraseBackground") {
+    if (View()) View()->setAttribute(Qt::WA_OpaquePaintEvent, !value.Bool());
+    return true;
+  }
+  return Control::SetProperty(name, value);
+}
+
 }  // namespace tk

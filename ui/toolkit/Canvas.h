@@ -36,6 +36,11 @@ class Canvas : public Control {
   // How many times the canvas has painted (tests).
   int PaintCount_() const { return paints_; }
 
+ protected:
+  // Also EraseBackground: True (the standard) clears the canvas to what lies
+  // under it before each paint; False leaves it to the painting.
+  bool SetProperty(const std::string& name, const PropertyValue& value) override;
+
  private:
   MouseWidget* View() const;
   void PaintNow(const std::vector<Rect>& areas);

@@ -1,6 +1,5 @@
 #include "ui/toolkit/Label.h"
 
-#include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
@@ -49,9 +48,14 @@ bool Label::SetProperty(const std::string& name, const PropertyValue& value) {
     SetTextAlign(int(value.Int()));
   } else if (name == "Multiline") {
     if (auto* v = View()) v->setWordWrap(value.Bool());
+  } else if (name == "Selectable") {
+    if (auto* v = View())
+      v->setTextInteractionFlags(value.Bool() ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
   } else if (ApplyTextProperty(Widget(), name, value)) {
-    if (name == "TextSize")
-      designPixels_ = value.Int() > 0 ? int(value.Int()) : QFontInfo(QApplication::font()).pixelSize();
+    if (name == "TextSize" || name == "TextUnit") {
+      const QFont font = View()->font();
+      designPixels_ = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    }
     Fit();
   } else if (Control::SetProperty(name, value)) {
     if (name == "Width" || name == "Height") Fit();

@@ -20,8 +20,9 @@ class Label : public Control {
   void SetTextAlign(int align);
 
  protected:
-  // Also Multiline and the text design values (TextStyle.h). A label never
-  // paints a background of its own, so it sits cleanly on a group box.
+  // Also Multiline, Selectable (the text can be selected with the mouse)
+  // and the text design values (TextStyle.h). A label never paints a
+  // background of its own, so it sits cleanly on a group box.
   bool SetProperty(const std::string& name, const PropertyValue& value) override;
 
  private:

@@ -35,6 +35,10 @@ void Slider::Sync() {
   s->setPageStep(pageStep_);
   s->setTracking(liveScroll_);
   s->setOrientation(vertical_ ? Qt::Vertical : Qt::Horizontal);
+  s->setTickPosition(tickStyle_ == 1   ? QSlider::TicksAbove
+                     : tickStyle_ == 2 ? QSlider::TicksBelow
+                     : tickStyle_ == 3 ? QSlider::TicksBothSides
+                                       : QSlider::NoTicks);
 }
 
 void Slider::UserMoved(int position) {
@@ -83,6 +87,11 @@ void Slider::SetVertical(bool v) {
   Sync();
 }
 
+void Slider::SetTickStyle(int v) {
+  tickStyle_ = v;
+  Sync();
+}
+
 void Slider::Open_() {
   if (Open) Open(*this);
 }
@@ -102,6 +111,8 @@ bool Slider::SetProperty(const std::string& name, const PropertyValue& value) {
     SetLiveScroll(value.Bool());
   } else if (name == "Vertical") {
     SetVertical(value.Bool());
+  } else if (name == "TickStyle") {
+    SetTickStyle(int(value.Int()));
   } else {
     return Control::SetProperty(name, value);
   }

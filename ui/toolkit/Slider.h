@@ -34,6 +34,10 @@ class Slider : public Control {
   // the bottom.
   bool Vertical() const { return vertical_; }
   void SetVertical(bool v);
+  // Tick marks: 0 none, 1 above (left of) the groove, 2 below (right of) it,
+  // 3 on both sides.
+  int TickStyle() const { return tickStyle_; }
+  void SetTickStyle(int v);
 
   // The value changed, by the user or by code.
   std::function<void(Slider& sender)> ValueChanged;
@@ -57,6 +61,7 @@ class Slider : public Control {
   int pageStep_ = 20;
   bool liveScroll_ = true;
   bool vertical_ = false;
+  int tickStyle_ = 0;
 };
 
 }  // namespace tk

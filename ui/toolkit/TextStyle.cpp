@@ -9,6 +9,41 @@
 
 namespace tk {
 
+namespace {
+
+// The size and its unit are kept on the widget, as a list may give either
+// first.
+constexpr const char* kSize = "tkTextSize";
+constexpr const char* kUnit = "tkTextUnit";
+
+void SetSize(const QWidget* w, QFont& font) {
+  const double size = double(w->property(kSize).toLongLong());
+  if (size <= 0) {
+    const QFont standard = QApplication::font();
+    if (standard.pixelSize() > 0)
+      font.setPixelSize(standard.pixelSize());
+    else
+      font.setPointSizeF(standard.pointSizeF());
+    return;
+  }
+  switch (w->property(kUnit).toInt()) {
+    case 2:
+      font.setPointSizeF(size);
+      break;
+    case 3:
+      font.setPointSizeF(size * 72.0);
+      break;
+    case 4:
+      font.setPointSizeF(size * 72.0 / 25.4);
+      break;
+    default:
+      font.setPixelSize(int(size));
+      break;
+  }
+}
+
+}  // namespace
+
 bool ApplyTextProperty(QWidget* w, const std::string& name, const PropertyValue& value) {
   if (!w) return false;
   QFont font = w->font();
@@ -19,16 +54,11 @@ bool ApplyTextProperty(QWidget* w, const std::string& name, const PropertyValue&
     else
       font.setFamily(QString::fromStdString(family));
   } else if (name == "TextSize") {
-    const auto size = value.Int();
-    if (size <= 0) {
-      const QFont standard = QApplication::font();
-      if (standard.pixelSize() > 0)
-        font.setPixelSize(standard.pixelSize());
-      else
-        font.setPointSizeF(standard.pointSizeF());
-    } else {
-      font.setPixelSize(int(size));
-    }
+    w->setProperty(kSize, qlonglong(value.Int()));
+    SetSize(w, font);
+  } else if (name == "TextUnit") {
+    w->setProperty(kUnit, int(value.Int()));
+    SetSize(w, font);
   } else if (name == "Bold") {
     font.setBold(value.Bool());
   } else if (name == "Italic") {

@@ -1,7 +1,8 @@
 #pragma once
 // The text design values that several controls share: TextFont ("System" is
-// the standard font), TextSize (pixels; 0 is the standard size), Bold,
-// Italic, Underline and TextColor.
+// the standard font), TextSize (0 is the standard size) in TextUnit (0 the
+// standard unit, pixels; 1 pixels, 2 points, 3 inches, 4 millimetres),
+// Bold, Italic, Underline and TextColor.
 #include <string>
 
 #include "ui/toolkit/Properties.h"
