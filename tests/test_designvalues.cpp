@@ -13,9 +13,11 @@
 #include "UiTestSupport.h"
 #include "ui/App.h"
 #include "ui/Module1.h"
+#include "ui/frmAbout.h"
 #include "ui/frmBasic.h"
 #include "ui/frmPrefs.h"
 #include "ui/frmPro.h"
+#include "ui/toolkit/Controls.h"
 #include "ui/toolkit/Runtime.h"
 
 namespace {
@@ -61,6 +63,16 @@ std::vector<std::string> Press(tk::Window& w, Qt::Key key, int times) {
 
 using Names = std::vector<std::string>;
 
+// The design values of holder that it neither applied nor counts among the
+// values without meaning for its kind.
+template <class Holder>
+Names Unheeded(const Holder& holder, const std::string& kind) {
+  Names names;
+  for (const auto& [name, value] : holder.DesignValues_())
+    if (!holder.DesignValueApplied_(name) && !tk::WithoutMeaningHere(kind, name)) names.push_back(name);
+  return names;
+}
+
 }  // namespace
 
 // Preferences: "Save and Close" (tab index 2 on the window) comes before the
@@ -78,7 +90,8 @@ TEST_F(DesignValues, FocusStartsAtTheFirstControlOfTheTabOrderAndTabGoesRoundBot
     ASSERT_TRUE(w.Widget()->isActiveWindow());
     EXPECT_EQ(Focused(w), "PushButton1");
     EXPECT_EQ(Press(w, Qt::Key_Tab, 4), (Names{"RadioButton2", "Slider1", "RadioButton1", "PushButton1"}));
-    EXPECT_EQ(Press(w, Qt::Key_Backtab, 4), (Names{"RadioButton1", "Slider1", "RadioButton2", "PushButton1"}));
+    EXPECT_EQ(Press(w, Qt::Key_Backtab, 4),
+              (Names{"RadioButton1", "Slider1", "RadioButton2", "PushButton1"}));
   });
   ASSERT_TRUE(basic->DoMenuCommand("mnuPrefs"));
 
@@ -89,4 +102,22 @@ TEST_F(DesignValues, FocusStartsAtTheFirstControlOfTheTabOrderAndTabGoesRoundBot
   EXPECT_EQ(Focused(*pro), "Slider1");
   EXPECT_EQ(Press(*pro, Qt::Key_Tab, 3), (Names{"Slider2", "Slider3", "Slider1"}));
   EXPECT_EQ(Press(*pro, Qt::Key_Backtab, 3), (Names{"Slider3", "Slider2", "Slider1"}));
+}
+
+// A value that a list names and the toolkit drops without a word (a name
+// misspelt in a list, or one the toolkit forgot) fails here.
+TEST_F(DesignValues, EveryValueInTheListsOfEveryWindowIsAppliedOrDeclaredWithoutMeaning) {
+  StartUp("");
+  const std::vector<std::shared_ptr<tk::Window>> windows = {frmBasic::frmBasic_(), frmPro::frmPro_(),
+                                                            frmPrefs::frmPrefs_(), frmAbout::frmAbout_()};
+  for (const auto& w : windows) {
+    EXPECT_EQ(Unheeded(*w, "Window"), Names{}) << w->ClassName_();
+    for (const auto& c : w->Controls_())
+      EXPECT_EQ(Unheeded(*c, c->Kind()), Names{}) << w->ClassName_() << " " << c->Kind() << " " << c->Name();
+  }
+  // A misspelt name is caught.
+  auto label = windows[2]->ControlByName_("Label1");
+  label->Apply({{"TextAllign", 2}});
+  EXPECT_EQ(label->Kind(), "Label");
+  EXPECT_EQ(Unheeded(*label, label->Kind()), Names{"TextAllign"});
 }

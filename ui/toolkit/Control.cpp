@@ -1,5 +1,7 @@
 #include "ui/toolkit/Control.h"
 
+#include <cxxabi.h>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -7,6 +9,8 @@
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#include <cstdlib>
+#include <typeinfo>
 #include <vector>
 
 #include "ui/toolkit/Window.h"
@@ -201,8 +205,17 @@ void Control::Shutdown_() {
 void Control::Apply(const PropertyList& properties) {
   for (const auto& [name, value] : properties) {
     design_.insert_or_assign(name, value);
-    SetProperty(name, value);
+    if (SetProperty(name, value)) applied_.insert(name);
   }
+}
+
+std::string Control::Kind() const {
+  int status = 0;
+  char* demangled = abi::__cxa_demangle(typeid(*this).name(), nullptr, nullptr, &status);
+  std::string kind = status == 0 && demangled ? demangled : typeid(*this).name();
+  std::free(demangled);
+  const auto colons = kind.rfind("::");
+  return colons == std::string::npos ? kind : kind.substr(colons + 2);
 }
 
 const PropertyValue* Control::DesignValue(const std::string& name) const {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "ui/toolkit/Properties.h"
@@ -62,10 +63,17 @@ class Control {
   void RepaintNow();
 
   // Applies a design-time property list, in its order. Values the control
-  // does not interpret are kept (DesignValue) and have no effect.
+  // does not interpret are kept (DesignValue) and have no effect; a list
+  // should hold only those that mean nothing here (WithoutMeaningHere).
   void Apply(const PropertyList& properties);
   // The design value last applied under name, or nullptr.
   const PropertyValue* DesignValue(const std::string& name) const;
+  // Every design value applied, and whether the control interpreted the one
+  // called name (tests).
+  const std::map<std::string, PropertyValue>& DesignValues_() const { return design_; }
+  bool DesignValueApplied_(const std::string& name) const { return applied_.count(name) != 0; }
+  // The kind of control, its class name: "Label", "BevelButton".
+  std::string Kind() const;
 
   // A left-button press and release at (x, y), in the control's coordinates,
   // delivered through the event system as a user's click is (tests).
@@ -110,6 +118,7 @@ class Control {
   bool tabStop_ = true;
   std::optional<std::int64_t> tabIndex_;
   std::map<std::string, PropertyValue> design_;
+  std::set<std::string> applied_;
 };
 
 // Repaints at once every control whose Refresh is still waiting, so tests

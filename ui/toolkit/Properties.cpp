@@ -38,4 +38,92 @@ std::string PropertyValue::Text() const {
   return std::get<std::string>(v_);
 }
 
+namespace {
+
+struct WithoutMeaning {
+  std::string_view kind;  // "" for every control
+  std::string_view name;
+};
+
+// Each name once, grouped by why it means nothing here.
+constexpr WithoutMeaning kWithoutMeaning[] = {
+    // Only macOS has these: a window's definition procedure and composite
+    // look, the full-screen button of the title bar, controls that dim while
+    // their window is inactive, focus rings.
+    {"Window", "MacProcID"},
+    {"Window", "Composite"},
+    {"Window", "FullScreenButton"},
+    {"", "AutoDeactivate"},
+    {"Canvas", "UseFocusRing"},
+
+    // Anchors to the window's edges, and drawing while the window is resized:
+    // the windows cannot be resized (Resizeable False), so no control ever
+    // moves with an edge. A resizeable window would need the anchors applied.
+    {"", "LockLeft"},
+    {"", "LockTop"},
+    {"", "LockRight"},
+    {"", "LockBottom"},
+    {"Window", "LiveResize"},
+
+    // A window shows when the program shows it (Show, ShowModal), which it
+    // does as soon as the window is made.
+    {"Window", "Visible"},
+
+    // Where a control lies is given in code: it is made on its parent, and no
+    // window has tab panels.
+    {"", "InitialParent"},
+    {"", "TabPanelIndex"},
+
+    // Qt paints every widget through a back buffer, and no control paints a
+    // background of its own (so a label sits cleanly on a group box's face).
+    {"Canvas", "DoubleBuffer"},
+    {"", "Transparent"},
+
+    // A canvas takes no keys: Tab always moves the focus on.
+    {"Canvas", "AcceptTabs"},
+
+    // A push button has the one look of the style in use.
+    {"PushButton", "ButtonStyle"},
+
+    // A slider shows no text (a window may give all its controls the same
+    // text values).
+    {"Slider", "TextFont"},
+    {"Slider", "TextUnit"},
+    {"Slider", "Bold"},
+    {"Slider", "Italic"},
+    {"Slider", "Underline"},
+
+    // The bevel button's layout codes and looks, which BevelButton does not
+    // interpret yet: it places caption and icon its own way (IconDY aside),
+    // is a plain push button without menu or toggled state, and draws its
+    // face and caption in the standard colours and font.
+    {"BevelButton", "CaptionAlign"},
+    {"BevelButton", "CaptionPlacement"},
+    {"BevelButton", "CaptionDelta"},
+    {"BevelButton", "IconAlign"},
+    {"BevelButton", "IconDX"},
+    {"BevelButton", "Bevel"},
+    {"BevelButton", "ButtonType"},
+    {"BevelButton", "HasMenu"},
+    {"BevelButton", "MenuValue"},
+    {"BevelButton", "Value"},
+    {"BevelButton", "HasBackColor"},
+    {"BevelButton", "BackColor"},
+    {"BevelButton", "TextFont"},
+    {"BevelButton", "TextSize"},
+    {"BevelButton", "TextUnit"},
+    {"BevelButton", "TextColor"},
+    {"BevelButton", "Bold"},
+    {"BevelButton", "Italic"},
+    {"BevelButton", "Underline"},
+};
+
+}  // namespace
+
+bool WithoutMeaningHere(std::string_view kind, std::string_view name) {
+  for (const auto& entry : kWithoutMeaning)
+    if (entry.name == name && (entry.kind == kind || (entry.kind.empty() && kind != "Window"))) return true;
+  return false;
+}
+
 }  // namespace tk

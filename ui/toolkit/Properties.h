@@ -3,6 +3,7 @@
 // it is made, applied in the order listed.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <utility>
 #include <variant>
@@ -37,5 +38,12 @@ class PropertyValue {
 
 using Property = std::pair<std::string, PropertyValue>;
 using PropertyList = std::vector<Property>;
+
+// True for a design value that means nothing in this toolkit on this
+// platform, for the kind of window or control that holds it ("Window",
+// "Label", "BevelButton", ...). Lists may hold such values; they are kept
+// (DesignValue) and have no effect. Any other value in a list is one that
+// the window or control applies.
+bool WithoutMeaningHere(std::string_view kind, std::string_view name);
 
 }  // namespace tk

@@ -7,9 +7,11 @@
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPalette>
 #include <QPixmap>
 #include <QScreen>
 #include <algorithm>
+#include <cstdint>
 #include <exception>
 
 #include "ui/toolkit/Application.h"
@@ -114,20 +116,46 @@ void Window::Construct_() {
 void Window::Apply(const PropertyList& properties) {
   for (const auto& [name, value] : properties) {
     design_.insert_or_assign(name, value);
-    if (name == "Title") {
-      SetTitle(value.Text());
-    } else if (name == "Width") {
-      SetWidth(int(value.Int()));
-    } else if (name == "Height") {
-      SetHeight(int(value.Int()));
-    } else if (name == "Resizeable") {
-      resizeable_ = value.Bool();
-      if (widget_ && widget_->layout())
-        widget_->layout()->setSizeConstraint(resizeable_ ? QLayout::SetDefaultConstraint
-                                                         : QLayout::SetFixedSize);
-      SetWidth(width_);
-    }
+    if (SetProperty(name, value)) applied_.insert(name);
   }
+}
+
+bool Window::SetProperty(const std::string& name, const PropertyValue& value) {
+  if (name == "Title") {
+    SetTitle(value.Text());
+  } else if (name == "Width") {
+    SetWidth(int(value.Int()));
+  } else if (name == "Height") {
+    SetHeight(int(value.Int()));
+  } else if (name == "Resizeable") {
+    resizeable_ = value.Bool();
+    if (widget_ && widget_->layout())
+      widget_->layout()->setSizeConstraint(resizeable_ ? QLayout::SetDefaultConstraint
+                                                       : QLayout::SetFixedSize);
+    SetWidth(width_);
+  } else if (name == "MinWidth" || name == "MinHeight" || name == "MaxWidth" || name == "MaxHeight") {
+    int& limit = name == "MinWidth"    ? minWidth_
+                 : name == "MinHeight" ? minHeight_
+                 : name == "MaxWidth"  ? maxWidth_
+                                       : maxHeight_;
+    limit = int(std::clamp<std::int64_t>(value.Int(), 0, kNoLimit));
+    SetWidth(width_);
+  } else if (name == "HasBackColor") {
+    hasBackColor_ = value.Bool();
+    ShowBackColor();
+  } else if (name == "BackColor") {
+    backColor_ = Color(value.Int()) & 0xFFFFFF;
+    ShowBackColor();
+  } else if (name == "MenuBarVisible") {
+    menuBarVisible_ = value.Bool();
+    ShowMenuBar();
+  } else if (name == "CloseButton" || name == "MinimizeButton" || name == "MaximizeButton" ||
+             name == "FullScreen" || name == "Frame" || name == "Placement") {
+    // Read when the window is first shown.
+  } else {
+    return false;
+  }
+  return true;
 }
 
 const PropertyValue* Window::DesignValue(const std::string& name) const {
@@ -141,11 +169,23 @@ void Window::SetTitle(const std::string& title) {
   if (widget_) widget_->setWindowTitle(QString::fromStdString(title));
 }
 
+void Window::ShowBackColor() {
+  content_->setAutoFillBackground(hasBackColor_);
+  if (!hasBackColor_) return;
+  QPalette palette = content_->palette();
+  palette.setColor(QPalette::Window, QColor(Red(backColor_), Green(backColor_), Blue(backColor_)));
+  content_->setPalette(palette);
+}
+
+void Window::ShowMenuBar() {
+  if (menuView_ && menuView_->Widget()) menuView_->Widget()->setVisible(menuBarVisible_);
+}
+
 void Window::SetWidth(int w) {
   width_ = std::max(0, w);
   if (resizeable_) {
-    content_->setMinimumSize(0, 0);
-    content_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    content_->setMinimumSize(minWidth_, minHeight_);
+    content_->setMaximumSize(maxWidth_, maxHeight_);
     content_->resize(width_, height_);
   } else {
     content_->setFixedSize(width_, height_);
@@ -167,6 +207,7 @@ void Window::SetMenuBar(std::shared_ptr<tk::MenuBar> bar) {
   }
   menuView_ = std::make_unique<MenuBarView>(*this, menuBar_, widget_);
   widget_->setMenuBar(menuView_->Widget());
+  if (!menuBarVisible_) ShowMenuBar();
 }
 
 bool Window::IsShown() const { return widget_ && widget_->isVisible(); }
@@ -218,6 +259,7 @@ void Window::PrepareFirstShow() {
     widget_->move(area.left() + std::max(0, (area.width() - size.width()) / 2),
                   area.top() + std::max(0, (area.height() - size.height()) / 2));
   }
+  if (flag("FullScreen", false)) widget_->setWindowState(widget_->windowState() | Qt::WindowFullScreen);
 }
 
 void Window::ApplyTabOrder() {

@@ -8,10 +8,12 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "ui/toolkit/Color.h"
 #include "ui/toolkit/Menu.h"
 #include "ui/toolkit/Properties.h"
 
@@ -59,12 +61,19 @@ class Window : public std::enable_shared_from_this<Window> {
   void SetClassName_(std::string name) { className_ = std::move(name); }
 
   // Window design values: Title, Width, Height (of the content, under the
-  // menu bar), Resizeable, MinWidth, MinHeight, MaxWidth, MaxHeight,
-  // CloseButton, MinimizeButton, MaximizeButton, Frame (0 document window,
-  // 1 modal dialog), Placement (1 over the window in front, 2 centred on the
-  // screen). Other values are kept and have no effect.
+  // menu bar), Resizeable, MinWidth, MinHeight, MaxWidth, MaxHeight (the
+  // content's limits while resizeable), CloseButton, MinimizeButton,
+  // MaximizeButton, FullScreen, Frame (0 document window, 1 modal dialog),
+  // Placement (1 over the window in front, 2 centred on the screen),
+  // HasBackColor and BackColor (the content's own background colour),
+  // MenuBarVisible. Other values are kept and have no effect (those that
+  // mean nothing here: WithoutMeaningHere).
   void Apply(const PropertyList& properties);
   const PropertyValue* DesignValue(const std::string& name) const;
+  // Every design value applied, and whether the window interpreted the one
+  // called name (tests).
+  const std::map<std::string, PropertyValue>& DesignValues_() const { return design_; }
+  bool DesignValueApplied_(const std::string& name) const { return applied_.count(name) != 0; }
 
   std::string Title() const;
   void SetTitle(const std::string& title);
@@ -145,7 +154,12 @@ class Window : public std::enable_shared_from_this<Window> {
 
  private:
   enum class State { New, Building, Open, Closing, Closed };
+  static constexpr int kNoLimit = (1 << 24) - 1;  // Qt's largest widget size
+  // Interprets one design value; False when the window does not know it.
+  bool SetProperty(const std::string& name, const PropertyValue& value);
   void PrepareFirstShow();
+  void ShowBackColor();
+  void ShowMenuBar();
   // Puts the controls into the focus chain in tab order and gives the focus
   // to the first of them that takes it.
   void ApplyTabOrder();
@@ -158,10 +172,18 @@ class Window : public std::enable_shared_from_this<Window> {
   int width_ = 0;
   int height_ = 0;
   bool resizeable_ = true;
+  int minWidth_ = 0;
+  int minHeight_ = 0;
+  int maxWidth_ = kNoLimit;
+  int maxHeight_ = kNoLimit;
+  bool hasBackColor_ = false;
+  Color backColor_ = 0xFFFFFF;
+  bool menuBarVisible_ = true;
   bool modal_ = false;
   bool shownOnce_ = false;
   QEventLoop* modalLoop_ = nullptr;
   std::map<std::string, PropertyValue> design_;
+  std::set<std::string> applied_;
   std::shared_ptr<tk::MenuBar> menuBar_;
   std::unique_ptr<MenuBarView> menuView_;
   std::vector<std::shared_ptr<Control>> controls_;
