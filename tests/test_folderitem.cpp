@@ -1,12 +1,16 @@
 // The toolkit's file layer: paths, exact reads, safe replacement, pictures.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QImage>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "TestPaths.h"
 #include "ui/toolkit/FolderItem.h"
@@ -24,6 +28,15 @@ class FailAll : public tk::FileSeam {
 
  private:
   tk::FileOp op_;
+};
+
+// A writer that dies when its file is written and about to be renamed.
+class KillBeforeRename : public tk::FileSeam {
+ public:
+  bool Fails(tk::FileOp op, const std::string&) override {
+    if (op == tk::FileOp::Rename) ::raise(SIGKILL);
+    return false;
+  }
 };
 
 class Files : public ::testing::Test {
@@ -152,6 +165,40 @@ TEST_F(Files, FailedReplaceLeavesTheOldFile) {
   tk::SetFileSeam(nullptr);
   EXPECT_EQ(file->ReadAll(), "ab");
   EXPECT_FALSE(folder_->Child("no")->Child("such")->ReplaceTextFile("x")) << "missing folder";
+}
+
+TEST_F(Files, KilledWritersLeaveNoTemporaryFiles) {
+  // True when a writer in a process of its own was killed before its rename.
+  auto killedWriter = [&](const std::string& name) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+      tk::SetFileSeam(std::make_shared<KillBeforeRename>());
+      folder_->Child(name)->ReplaceTextFile("new");
+      ::_exit(0);
+    }
+    int status = 0;
+    return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+  };
+  auto settings = folder_->Child("TarnwickLanes.ini");
+  ASSERT_TRUE(settings->WriteTextFile("old"));
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(killedWriter("TarnwickLanes.ini"));
+  ASSERT_TRUE(killedWriter("maze.png"));
+  ASSERT_GE(Entries(), 3) << "the killed writers' temporary files";
+  // Names close to those of its temporary files that are not.
+  const std::vector<std::string> others = {".TarnwickLanes.ini.bak",      ".TarnwickLanes.ini.12.3",
+                                           ".TarnwickLanes.ini.12.3.4.5", ".TarnwickLanes.ini.12.3.xyz",
+                                           ".TarnwickLanes.ini.12.3.ABC", ".TarnwickLanes.ini..3.4",
+                                           "TarnwickLanes.ini.12.3.4",    ".TarnwickLanes.ini.12.3.4~",
+                                           "..TarnwickLanes.ini.12.3.4",  ".TarnwickLanes.ini.png.12.3.4"};
+  for (const std::string& name : others) ASSERT_TRUE(folder_->Child(name)->WriteTextFile("keep"));
+
+  ASSERT_TRUE(settings->ReplaceTextFile("done"));
+  EXPECT_EQ(settings->ReadAll(), "done");
+  EXPECT_EQ(Entries(), 2 + int(others.size())) << "only the settings' own temporary files go";
+  ASSERT_TRUE(folder_->Child("maze.png")
+                  ->SaveAsPicture(std::make_shared<tk::Picture>(2, 2, 32), tk::FolderItem::kPNG));
+  EXPECT_EQ(Entries(), 2 + int(others.size()));
+  for (const std::string& name : others) EXPECT_EQ(ReadBytes(dir_ / name), "keep") << name;
 }
 
 TEST_F(Files, SavesPng) {

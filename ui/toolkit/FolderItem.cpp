@@ -9,13 +9,16 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QImage>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 #include "ui/toolkit/Picture.h"
 
@@ -56,6 +59,33 @@ std::string TempSuffix() {
   std::snprintf(buffer, sizeof buffer, ".%ld.%u.%llx", long(::getpid()), ++counter,
                 static_cast<unsigned long long>(now));
   return buffer;
+}
+
+// True for the names TempSuffix gives after base: base, then ".pid.count.hex".
+bool IsTempName(std::string_view name, std::string_view base) {
+  if (!name.starts_with(base)) return false;
+  name.remove_prefix(base.size());
+  for (const std::string_view digits : {"0123456789", "0123456789", "0123456789abcdef"}) {
+    if (name.empty() || name.front() != '.') return false;
+    name.remove_prefix(1);
+    const std::size_t n = std::min(name.find_first_not_of(digits), name.size());
+    if (n == 0) return false;
+    name.remove_prefix(n);
+  }
+  return name.empty();
+}
+
+// Removes the temporary files, named after base, that writers killed before
+// their rename left in the folder. Only called with the folder locked: every
+// writer holds the lock while its temporary file exists, so whatever is
+// found then belongs to a writer that is gone.
+void RemoveLeftovers(const fs::path& folder, const std::string& base) {
+  std::vector<fs::path> leftovers;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    if (IsTempName(it->path().filename().native(), base)) leftovers.push_back(it->path());
+  }
+  for (const fs::path& path : leftovers) ::unlink(path.c_str());
 }
 
 // The file a path names once symbolic links are followed (a settings file
@@ -207,6 +237,9 @@ bool FolderItem::UpdateTextFile(const std::function<std::optional<std::string>()
   // From reading the file to renaming the new one, no other writer gets in
   // between: two programs closing at once each keep what the other stored.
   const FolderLock lock(folder);
+  // Hidden, and short enough to stay within the name limit.
+  const std::string base = "." + target.filename().string().substr(0, 200);
+  if (lock.Held()) RemoveLeftovers(folder, base);
   // The rename would go through whatever the file's own mode says: a file
   // this user may not write (its owner made it read-only) stays as it is.
   if (::access(target.c_str(), W_OK) != 0 && errno != ENOENT) return false;
@@ -216,8 +249,6 @@ bool FolderItem::UpdateTextFile(const std::function<std::optional<std::string>()
   const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
 
   if (Fails(FileOp::Create, path_)) return false;
-  // Hidden, and short enough to stay within the name limit.
-  const std::string base = "." + target.filename().string().substr(0, 200);
   std::string temp;
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {

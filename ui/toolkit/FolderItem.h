@@ -46,7 +46,8 @@ class FolderItem {
   // Through a symbolic link the file it names is written, made when it is
   // missing, and the link stays; an existing file keeps its permissions. A
   // file this user may not write is not replaced. On failure the file is
-  // untouched and no temporary file is left behind.
+  // untouched and no temporary file is left behind; those of writers killed
+  // before their rename are removed by the next write of the file.
   bool ReplaceTextFile(const std::string& text) const;
 
   // Replaces the file the same way with what change makes of it: change
