@@ -9,6 +9,8 @@
 // a section line is "[name]", a setting line is "key=value". Nothing is kept
 // in memory between calls: every read reads the file whole and every write
 // rewrites it whole, so each call sees what the file holds at that moment.
+// Writes from several running copies of the program take turns, so none
+// undoes a setting another one stored.
 //
 // Files edited by hand are read line by line: LF and CRLF end lines as CR
 // does, the last line needs no line end, a section line is a whole line
@@ -23,7 +25,8 @@
 // reads and takes new settings. A file that is there but cannot be read (a
 // folder in its place, no read access, absurdly large) reads as holding
 // nothing and is never written over, so settings the store could not read are
-// not lost. No exception leaves the store.
+// not lost. A file the user may not write (made read-only) reads as usual and
+// is left as it is. No exception leaves the store.
 class iniClass {
  public:
   // A store on the file; nothing is read, created or tested yet.

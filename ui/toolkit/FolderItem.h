@@ -52,10 +52,10 @@ class FolderItem {
 
   // Replaces the file the same way with what change makes of it: change
   // reads the file itself and gives the new bytes, or nothing to leave the
-  // file as it is. Writers that replace files of one folder this way, in any
-  // process, take turns, so no other write falls between change's read and
-  // the rename; one that seems stuck is waited for no more than ten seconds.
-  // True when the file was replaced.
+  // file as it is. All writers that replace files of one folder through this
+  // class, in any process, take turns (a lock on the folder), so no other
+  // write falls between change's read and the rename; one that seems stuck
+  // is waited for no more than ten seconds. True when the file was replaced.
   bool UpdateTextFile(const std::function<std::optional<std::string>()>& change) const;
 
   // Writes the picture in the given format (150 = PNG) the same safe way as
