@@ -151,8 +151,8 @@ std::shared_ptr<tk::PushButton> frmPrefs::PushButton1() const {
 }
 
 void frmPrefs::Event_Open() {
-  // Selecting from code runs no Action, so the enabling of the print-limit
-  // controls is left to the radio buttons' handlers.
+  // Selecting a button that was not selected runs its Action, which sets the
+  // enabling of the print-limit controls.
   if (App::App_()->BasicPro == 0)
     RadioButton1()->SetValue(true);
   else

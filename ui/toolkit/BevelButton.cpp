@@ -7,9 +7,12 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <algorithm>
+#include <cstdint>
 
 #include "ui/toolkit/Application.h"
+#include "ui/toolkit/Color.h"
 #include "ui/toolkit/Picture.h"
+#include "ui/toolkit/TextStyle.h"
 
 namespace tk {
 
@@ -24,6 +27,10 @@ class BevelButtonWidget : public QAbstractButton {
   }
   BevelButton* owner_ = nullptr;
   int iconDY_ = 0;
+  int iconDX_ = 0;  // the icon's shift right of the centre
+  // The face colour, when the design gives one (HasBackColor).
+  bool hasBackColor_ = false;
+  QColor backColor_;
 
   // The icon as shown, remade only when the picture or its pixels change.
   const QPixmap& IconPixmap() {
@@ -49,7 +56,7 @@ class BevelButtonWidget : public QAbstractButton {
     p.setRenderHint(QPainter::Antialiasing, true);
     const QPalette& pal = palette();
     const QRectF frame = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    QColor face = pal.color(QPalette::Button);
+    QColor face = hasBackColor_ ? backColor_ : pal.color(QPalette::Button);
     if (isDown())
       face = face.darker(115);
     else if (underMouse() && isEnabled())
@@ -113,7 +120,7 @@ class BevelButtonWidget : public QAbstractButton {
     if (iconSize.isValid()) {
       int top = std::min(iconDY_, h - iconSize.height());
       if (top < 0) top = (h - iconSize.height()) / 2;
-      at.icon = QRect(QPoint((w - iconSize.width()) / 2, top), iconSize);
+      at.icon = QRect(QPoint((w - iconSize.width()) / 2 + iconDX_, top), iconSize);
     }
     if (text().isEmpty()) return at;
     const int textHeight = QFontMetrics(font()).height();
@@ -175,12 +182,49 @@ void BevelButton::Clicked_() {
   if (Enabled() && Action) Action(*this);
 }
 
+namespace {
+
+// The one layout and kind of bevel button drawn here: the icon centred
+// across the top (IconAlign 4) above a centred caption (CaptionAlign 3,
+// CaptionPlacement 4, CaptionDelta 0), a plain push button (ButtonType 0,
+// Value False) with the standard bevel (Bevel 0) and no menu (HasMenu 0,
+// MenuValue 0). A design that asks for another is not applied, and the
+// design tests say so.
+struct Code {
+  const char* name;
+  std::int64_t value;
+};
+constexpr Code kDrawnCodes[] = {{"IconAlign", 4}, {"CaptionAlign", 3}, {"CaptionPlacement", 4},
+                                {"CaptionDelta", 0}, {"ButtonType", 0}, {"Value", 0},
+                                {"Bevel", 0},       {"HasMenu", 0},      {"MenuValue", 0}};
+
+}  // namespace
+
 bool BevelButton::SetProperty(const std::string& name, const PropertyValue& value) {
+  auto* v = View();
   if (name == "Caption") {
     SetCaption(value.Text());
   } else if (name == "IconDY") {
     SetIconDY(int(value.Int()));
+  } else if (name == "IconDX") {
+    if (v) {
+      v->iconDX_ = int(value.Int());
+      v->update();
+    }
+  } else if (name == "HasBackColor" || name == "BackColor") {
+    if (v) {
+      if (name == "HasBackColor") {
+        v->hasBackColor_ = value.Bool();
+      } else {
+        const Color c = Color(value.Int());
+        v->backColor_ = QColor(Red(c), Green(c), Blue(c));
+      }
+      v->update();
+    }
+  } else if (ApplyTextProperty(v, name, value)) {
   } else {
+    for (const Code& code : kDrawnCodes)
+      if (name == code.name) return value.Int() == code.value;
     return Control::SetProperty(name, value);
   }
   return true;

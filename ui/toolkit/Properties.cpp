@@ -92,30 +92,6 @@ constexpr WithoutMeaning kWithoutMeaning[] = {
     {"Slider", "Bold"},
     {"Slider", "Italic"},
     {"Slider", "Underline"},
-
-    // The bevel button's layout codes and looks, which BevelButton does not
-    // interpret yet: it places caption and icon its own way (IconDY aside),
-    // is a plain push button without menu or toggled state, and draws its
-    // face and caption in the standard colours and font.
-    {"BevelButton", "CaptionAlign"},
-    {"BevelButton", "CaptionPlacement"},
-    {"BevelButton", "CaptionDelta"},
-    {"BevelButton", "IconAlign"},
-    {"BevelButton", "IconDX"},
-    {"BevelButton", "Bevel"},
-    {"BevelButton", "ButtonType"},
-    {"BevelButton", "HasMenu"},
-    {"BevelButton", "MenuValue"},
-    {"BevelButton", "Value"},
-    {"BevelButton", "HasBackColor"},
-    {"BevelButton", "BackColor"},
-    {"BevelButton", "TextFont"},
-    {"BevelButton", "TextSize"},
-    {"BevelButton", "TextUnit"},
-    {"BevelButton", "TextColor"},
-    {"BevelButton", "Bold"},
-    {"BevelButton", "Italic"},
-    {"BevelButton", "Underline"},
 };
 
 }  // namespace
