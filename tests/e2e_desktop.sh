@@ -79,24 +79,39 @@ snapshot() { xwd -silent -id "$window" -out "$1"; }
 # Waits for a window called $1 to show and to take the keyboard.
 wait_window() {
   local w=""
-  for _ in $(seq 150); do
+  for _ in $(seq 300); do
     w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
     [[ -n $w ]] && break
     sleep 0.1
   done
   [[ -n $w ]] || fail "the window \"$1\" did not appear"
   sleep 0.5
+  xdotool windowfocus --sync "$w" 2>/dev/null
   dialog=$w
 }
-wait_gone() {
-  for _ in $(seq 150); do
+# Waits up to $2 tenths of a second for the window called $1 to go.
+gone_within() {
+  for _ in $(seq "$2"); do
     xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
     sleep 0.1
+  done
+  return 1
+}
+wait_gone() { gone_within "$1" 300 || fail "the window \"$1\" did not close"; }
+# Answers the dialog called $1 with the key $2. On a busy machine a key can
+# reach the dialog before it takes the keyboard, so it is pressed again
+# while the dialog stays.
+answer() {
+  wait_window "$1"
+  for _ in 1 2 3 4 5; do
+    xdotool key "$2"
+    gone_within "$1" 60 && return 0
+    xdotool windowfocus --sync "$dialog" 2>/dev/null
   done
   fail "the window \"$1\" did not close"
 }
 wait_file() {
-  for _ in $(seq 150); do
+  for _ in $(seq 300); do
     compgen -G "$1" >/dev/null && return 0
     sleep 0.1
   done
@@ -118,12 +133,8 @@ menu_item() {
 print_to_pdf() {
   rm -f "$HOME/print.pdf"
   click "$@"
-  wait_window "Page Setup"
-  xdotool key Return
-  wait_gone "Page Setup"
-  wait_window "Print"
-  xdotool key Return
-  wait_gone "Print"
+  answer "Page Setup" Return
+  answer "Print" Return
   wait_file "$HOME/print.pdf"
 }
 
@@ -198,18 +209,12 @@ else
   done
   [[ -n $solved ]] || fail "the search did not finish with a path"
   click 635 459 100 100        # Save, into the folder the dialog proposes
-  wait_window "Save As"
-  xdotool key Return
-  wait_gone "Save As"
+  answer "Save As" Return
   wait_file "$HOME/New Maze *.png"
   click 619 314 132 14         # the colour swatch; the colour dialog is cancelled
-  wait_window "Select Color"
-  xdotool key Escape
-  wait_gone "Select Color"
+  answer "Select Color" Escape
   menu_item 0                  # File > About...
-  wait_window "About Tarnwick Lanes"
-  xdotool key Return
-  wait_gone "About Tarnwick Lanes"
+  answer "About Tarnwick Lanes" Return
   menu_item 1                  # File > Preferences...
   wait_window "Preferences"
   eval "$(xdotool getwindowgeometry --shell "$dialog")"
