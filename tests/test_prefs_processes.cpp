@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -88,7 +87,7 @@ TEST(PrefsProcesses, FileItsOwnerMadeReadOnlyIsNotReplaced) {
 TEST(PrefsProcesses, TwoWritersAtOnceKeepEveryKey) {
   // Two programs closing at the same moment: each one's read, change and
   // replace of the file must not undo what the other stored meanwhile.
-  const fs::path dir = fs::path(std::getenv("XDG_CONFIG_HOME")) / "TwoWriters";
+  const fs::path dir = fs::temp_directory_path() / ("tarnwick-two-writers-" + std::to_string(::getpid()));
   fs::remove_all(dir);
   fs::create_directories(dir);
   const fs::path file = dir / "TarnwickLanes.ini";
