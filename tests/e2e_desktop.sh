@@ -54,14 +54,8 @@ ini=$XDG_CONFIG_HOME/OxlTarnwickLanes/TarnwickLanes.ini
 start_program() {
   (cd "$HOME" && exec "$program") >>"$work/program.log" 2>&1 &
   app_pid=$!
-  window=""
-  for _ in $(seq 300); do
-    window=$(xdotool search --onlyvisible --name '^Tarnwick Lanes$' 2>/dev/null | head -1)
-    [[ -n $window ]] && break
-    sleep 0.1
-  done
-  [[ -n $window ]] || fail "the main window did not appear"
-  sleep 0.5
+  wait_window "Tarnwick Lanes"
+  window=$dialog
   # The content area sits below the menu bar: the window's extra height.
   eval "$(xdotool getwindowgeometry --shell "$window")"
   menu_height=$((HEIGHT - content_height))

@@ -5,6 +5,7 @@
 
 #include <dlfcn.h>
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -50,6 +51,20 @@ using Uncompress = int (*)(unsigned char*, unsigned long*, const unsigned char*,
 Uncompress Inflater() {
   static void* lib = dlopen("libz.so.1", RTLD_NOW);
   return lib ? reinterpret_cast<Uncompress>(dlsym(lib, "uncompress")) : nullptr;
+}
+
+// The smallest rectangle (left, top, right, bottom, all included) that
+// holds every pixel of the page that is not white.
+std::array<int, 4> InkBounds(tk::Picture& page) {
+  auto pixels = page.RGBSurface();
+  std::array<int, 4> box{page.Width(), page.Height(), -1, -1};
+  for (int y = 0; y < page.Height(); ++y)
+    for (int x = 0; x < page.Width(); ++x)
+      if (pixels.Pixel(x, y) != 0xFFFFFFu) {
+        box[0] = std::min(box[0], x), box[2] = std::max(box[2], x);
+        box[1] = std::min(box[1], y), box[3] = std::max(box[3], y);
+      }
+  return box;
 }
 
 std::optional<Png> ReadPng(const std::filesystem::path& path) {
@@ -241,14 +256,7 @@ TEST_F(ProFiles, PrintStretchesTheCellAreaOverTheWholePicture) {
   window->BevelButton2()->Push();
   EXPECT_EQ(seam->shown, (std::vector<std::string>{"PageSetup", "Print"}));
 
-  auto page = seam->page->RGBSurface();
-  int left = 1000, right = -1, top = 1000, bottom = -1;
-  for (int y = 0; y < 1000; ++y)
-    for (int x = 0; x < 1000; ++x)
-      if (page.Pixel(x, y) != 0xFFFFFFu) {
-        left = std::min(left, x), right = std::max(right, x);
-        top = std::min(top, y), bottom = std::max(bottom, y);
-      }
+  const auto [left, top, right, bottom] = InkBounds(*seam->page);
   ASSERT_GE(right, left);
   const double aspect = double(right - left + 1) / double(bottom - top + 1);
   EXPECT_NEAR(aspect, 576.0 / 756.0, 0.02);
@@ -274,15 +282,9 @@ TEST_F(ProFiles, PrintKeepsHardWallsOnALargeMaze) {
   ASSERT_EQ(seam->shown, (std::vector<std::string>{"PageSetup", "Print"}));
   ASSERT_EQ(Module1::myPrinterSetup->HorizontalResolution(), 300);
 
-  auto page = seam->page->RGBSurface();
-  int left = 2480, right = -1, top = 3508, bottom = -1;
-  for (int y = 0; y < 3508; ++y)
-    for (int x = 0; x < 2480; ++x)
-      if (page.Pixel(x, y) != 0xFFFFFFu) {
-        left = std::min(left, x), right = std::max(right, x);
-        top = std::min(top, y), bottom = std::max(bottom, y);
-      }
+  const auto [left, top, right, bottom] = InkBounds(*seam->page);
   ASSERT_GT(right - left, 2000);
+  auto page = seam->page->RGBSurface();
   long grey = 0, all = 0;
   for (int y = top; y <= bottom; ++y)
     for (int x = left; x <= right; ++x, ++all) {
