@@ -1,12 +1,15 @@
 #include "ui/toolkit/Printer.h"
 
+#include <unistd.h>
+
 #include <QByteArray>
-#include <QtGlobal>
+#include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -186,6 +189,16 @@ struct PrintJob {
 
 std::shared_ptr<Graphics> PrinterGraphics(std::unique_ptr<QPrinter> printer) {
   if (!printer) return nullptr;
+  // A job into a file that cannot be written is refused before it starts,
+  // with the file named.
+  const QString file = printer->outputFileName();
+  if (!file.isEmpty()) {
+    const QFileInfo info(file);
+    const QString folder = info.absolutePath();
+    const bool writable = info.exists() ? ::access(QFile::encodeName(info.absoluteFilePath()), W_OK) == 0
+                                        : ::access(QFile::encodeName(folder), W_OK) == 0;
+    if (!writable) throw PrintError("the file " + file.toStdString() + " cannot be written");
+  }
   // The program loops over the copies itself; left at the number asked for,
   // the printer would print every one of those pages that many times again.
   const int copies = std::max(0, printer->copyCount());
