@@ -216,8 +216,7 @@ bool BevelButton::SetProperty(const std::string& name, const PropertyValue& valu
       if (name == "HasBackColor") {
         v->hasBackColor_ = value.Bool();
       } else {
-        const Color c = Color(value.Int());
-        v->backColor_ = QColor(Red(c), Green(c), Blue(c));
+        v->backColor_ = ToQColor(Color(value.Int()));
       }
       v->update();
     }

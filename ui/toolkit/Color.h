@@ -1,4 +1,5 @@
 #pragma once
+#include <QColor>
 #include <cstdint>
 
 namespace tk {
@@ -12,5 +13,8 @@ constexpr Color RGB(int r, int g, int b) {
 constexpr int Red(Color c) { return int((c >> 16) & 0xFF); }
 constexpr int Green(Color c) { return int((c >> 8) & 0xFF); }
 constexpr int Blue(Color c) { return int(c & 0xFF); }
+
+// The colour as Qt draws it.
+inline QColor ToQColor(Color c) { return QColor(Red(c), Green(c), Blue(c)); }
 
 }  // namespace tk

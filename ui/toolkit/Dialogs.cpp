@@ -36,7 +36,7 @@ class RealDialogs : public DialogSeam {
 
   bool SelectColor(Color& c, const std::string& prompt) override {
     const QColor chosen = QColorDialog::getColor(
-        QColor(Red(c), Green(c), Blue(c)), QApplication::activeWindow(), QString::fromStdString(prompt));
+        ToQColor(c), QApplication::activeWindow(), QString::fromStdString(prompt));
     if (!chosen.isValid()) return false;
     c = RGB(chosen.red(), chosen.green(), chosen.blue());
     return true;

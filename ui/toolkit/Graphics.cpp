@@ -16,8 +16,6 @@
 namespace tk {
 
 namespace {
-QColor ToQColor(Color c) { return QColor(Red(c), Green(c), Blue(c)); }
-
 // x * a / 255 on the four premultiplied channels at once.
 inline quint32 ByteMul(quint32 x, quint32 a) {
   quint32 t = (x & 0xff00ffu) * a;

@@ -8,10 +8,6 @@
 
 namespace tk {
 
-namespace {
-QColor ToQColor(Color c) { return QColor(Red(c), Green(c), Blue(c)); }
-}  // namespace
-
 Rectangle::Rectangle(tk::Window& window, Control* parent)
     : Control(window, parent, new MouseWidget(Host(window, parent))) {
   MouseWidget* v = View();

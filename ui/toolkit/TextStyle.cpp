@@ -66,9 +66,8 @@ bool ApplyTextProperty(QWidget* w, const std::string& name, const PropertyValue&
   } else if (name == "Underline") {
     font.setUnderline(value.Bool());
   } else if (name == "TextColor") {
-    const Color c = Color(value.Int());
     QPalette pal = w->palette();
-    const QColor color(Red(c), Green(c), Blue(c));
+    const QColor color = ToQColor(Color(value.Int()));
     pal.setColor(QPalette::Active, QPalette::WindowText, color);
     pal.setColor(QPalette::Inactive, QPalette::WindowText, color);
     pal.setColor(QPalette::Active, QPalette::ButtonText, color);

@@ -173,7 +173,7 @@ void Window::ShowBackColor() {
   content_->setAutoFillBackground(hasBackColor_);
   if (!hasBackColor_) return;
   QPalette palette = content_->palette();
-  palette.setColor(QPalette::Window, QColor(Red(backColor_), Green(backColor_), Blue(backColor_)));
+  palette.setColor(QPalette::Window, ToQColor(backColor_));
   content_->setPalette(palette);
 }
 
