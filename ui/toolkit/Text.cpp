@@ -2,8 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace tk {
 
@@ -41,9 +39,13 @@ double Val(const std::string& text) {
       i = j;
     }
   }
-  const std::string number = text.substr(start, i - start);
-  char* end = nullptr;
-  const double value = std::strtod(number.c_str(), &end);
+  // from_chars reads "." as the decimal point whatever the machine's
+  // language, as the settings file needs; it takes no "+" sign.
+  const char* first = text.data() + start;
+  if (*first == '+') ++first;
+  double value = 0.0;
+  const auto [end, ec] = std::from_chars(first, text.data() + i, value);
+  if (ec != std::errc() || end != text.data() + i) return 0.0;
   return std::isfinite(value) ? value : 0.0;
 }
 
