@@ -83,6 +83,23 @@ TEST(Picture, NewPicturesAndPixelAccess) {
   empty->Graphics()->DrawPicture(q, 0, 0);
 }
 
+TEST(Picture, ItsGraphicsKeepsItAlive) {
+  std::shared_ptr<tk::Graphics> g;
+  std::weak_ptr<tk::Picture> gone;
+  {
+    auto p = std::make_shared<tk::Picture>(4, 3, 32);
+    gone = p;
+    g = p->Graphics();
+    EXPECT_EQ(g.get(), p->Graphics().get()) << "one surface for the picture's life";
+  }
+  ASSERT_FALSE(gone.expired()) << "the picture went while its graphics was still in use";
+  g->SetForeColor(0x000000);
+  g->FillRect(0, 0, 2, 2);
+  EXPECT_EQ(gone.lock()->RGBSurface().Pixel(1, 1), 0x000000u);
+  g.reset();
+  EXPECT_TRUE(gone.expired());
+}
+
 TEST(Picture, DrawingAPictureMatchesThePainterAndLeavesTransparentPixels) {
   const auto q = Quarters();
   // Unscaled at several places, including partly outside on every side.

@@ -41,8 +41,11 @@ Picture::Picture(QImage image)
 Picture::~Picture() { FinishDrawing(); }
 
 std::shared_ptr<Graphics> Picture::Graphics() {
-  if (!graphics_) graphics_ = std::shared_ptr<tk::Graphics>(new tk::Graphics(&image_));
-  return graphics_;
+  if (!graphics_) graphics_ = std::make_unique<tk::Graphics>(&image_);
+  // The surface shares the picture's ownership. A picture that no shared_ptr
+  // owns (none does in the program) lends it for its own lifetime only.
+  if (std::shared_ptr<Picture> self = weak_from_this().lock()) return {std::move(self), graphics_.get()};
+  return {std::shared_ptr<tk::Graphics>(), graphics_.get()};
 }
 
 void Picture::FinishDrawing() {

@@ -24,8 +24,8 @@ class RGBSurface {
 };
 
 // An off-screen picture. Pixels are kept premultiplied ARGB, the format that
-// the raster engine draws fastest.
-class Picture {
+// the raster engine draws fastest. Pictures are always held by shared_ptr.
+class Picture : public std::enable_shared_from_this<Picture> {
  public:
   // A picture of depth 32: opaque white.
   Picture(int width, int height, int depth);
@@ -45,6 +45,8 @@ class Picture {
   void SetTransparent(int value) { transparent_ = value; }
 
   // The picture's drawing surface; the same object for the picture's life.
+  // Whoever holds it keeps the picture alive, so it never draws into pixels
+  // that are gone.
   std::shared_ptr<tk::Graphics> Graphics();
   tk::RGBSurface RGBSurface() { return tk::RGBSurface(*this); }
 
@@ -66,7 +68,7 @@ class Picture {
 
   QImage image_;
   int transparent_ = 0;
-  std::shared_ptr<tk::Graphics> graphics_;
+  std::unique_ptr<tk::Graphics> graphics_;
 };
 
 }  // namespace tk
