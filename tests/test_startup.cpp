@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QTimer>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "FakeDialogs.h"
+#include "TestPaths.h"
 #include "UiTestSupport.h"
 #include "render/Module1.h"
 #include "ui/App.h"
@@ -164,4 +166,23 @@ TEST_F(Startup, AFailedStartIsToldAndEndsTheRunInsteadOfHangingWithoutAWindow) {
   EXPECT_EQ(tk::TheApplication()->Run(), 0);
   ASSERT_EQ(dialogs->messages.size(), 1u);
   EXPECT_NE(dialogs->messages[0].find("no designs"), std::string::npos);
+}
+
+TEST_F(Startup, TestsStopRatherThanRunInTheUsersOwnSettingsFolder) {
+  // A test program whose private settings folder cannot be made (no folder
+  // can be made in /proc) must not fall back to the user's ~/.config.
+  const auto work = uitest::PrefsFolder().parent_path() / "no-private-folder";
+  const auto home = work / "home";
+  std::filesystem::create_directories(home);
+  const auto self = std::filesystem::read_symlink("/proc/self/exe");
+  const std::string command = "env -u XDG_CONFIG_HOME TMPDIR=/proc HOME='" + home.string() + "' '" +
+                              self.string() +
+                              "' --gtest_filter=Startup.MainRunsUntilTheQuitItemAndTheWindowStoresItsSettings >'" +
+                              (work / "log").string() + "' 2>&1";
+  const int status = std::system(command.c_str());
+  const std::string log = testpaths::ReadBytes(work / "log");
+  EXPECT_FALSE(std::filesystem::exists(home / ".config" / "OxlTarnwickLanes")) << log;
+  EXPECT_NE(status, 0) << log;
+  EXPECT_NE(log.find("temporary settings folder"), std::string::npos) << log;
+  std::filesystem::remove_all(work);
 }
