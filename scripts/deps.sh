@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-apps x11-utils desktop-file-utils poppler-utils
-  fonts-dejavu-core
+  fonts-dejavu-core locales
 )
 missing=()
 for p in "${packages[@]}"; do
