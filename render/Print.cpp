@@ -68,9 +68,9 @@ bool PrintImage(std::shared_ptr<tk::Picture> p, bool fit) {
     g->DrawPicture(p, at.x, at.y, at.w, at.h, 0, 0, p->Width(), p->Height());
     if (copy < g->Copies()) g->NextPage();
   }
-  // The job is finished here, so that a printer that fails at the end is not
-  // taken for one that printed.
-  g->End();
+  // The job is finished here, so that a job that the printer or the print
+  // system refuses at the end is not taken for one that printed.
+  tk::EndPrintJob(*g);
   return true;
 }
 

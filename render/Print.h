@@ -16,8 +16,9 @@ inline std::shared_ptr<tk::PrinterSetup> myPrinterSetup;
 // Prints p, one page per copy, fitted to the page and centred when fit is
 // True, else at its natural size. Shows the page-setup dialog while no page
 // setup was confirmed in this run, then the print dialog. True when the job
-// ran (also with 0 copies), False when the user cancelled a dialog. p is not
-// changed.
+// ran (also with 0 copies), False when the user cancelled a dialog; a job
+// that the printer, its file or the print system refused raises
+// tk::PrintError. p is not changed.
 bool PrintImage(std::shared_ptr<tk::Picture> p, bool fit);
 
 // Where a picture of pw x ph lands on a page of gw x gh: with fit, grown or

@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-apps x11-utils desktop-file-utils poppler-utils
   fonts-dejavu-core locales
+  libcups2-dev cups cups-client printer-driver-cups-pdf
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -18,5 +19,14 @@ if ((${#missing[@]})); then
   sudo_cmd=()
   [[ $(id -u) -ne 0 ]] && sudo_cmd=(sudo)
   "${sudo_cmd[@]}" apt-get update -qq
+  # The print server's packages would start and set up the machine's own print
+  # server; the tests run a private one. While they install, services are kept
+  # from starting (unless the machine already keeps them from it).
+  policy=/usr/sbin/policy-rc.d
+  if [[ ! -e $policy ]]; then
+    printf '#!/bin/sh\nexit 101\n' | "${sudo_cmd[@]}" tee "$policy" >/dev/null
+    "${sudo_cmd[@]}" chmod 755 "$policy"
+    trap '"${sudo_cmd[@]}" rm -f "$policy"' EXIT
+  fi
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi

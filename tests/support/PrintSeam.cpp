@@ -1,5 +1,6 @@
 #include "PrintSeam.h"
 
+#include <cctype>
 #include <fstream>
 #include <iterator>
 
@@ -7,7 +8,10 @@
 #include "ui/toolkit/Picture.h"
 #include "ui/toolkit/Printer.h"
 
-void PrintSeam::MsgBox(const std::string&) {}
+void PrintSeam::MsgBox(const std::string& text) {
+  shown.push_back("MsgBox");
+  messages.push_back(text);
+}
 
 bool PrintSeam::SelectColor(tk::Color&, const std::string&) { return false; }
 
@@ -27,6 +31,7 @@ std::shared_ptr<tk::Graphics> PrintSeam::OpenPrinterDialog(tk::PrinterSetup& set
   shown.push_back("Print");
   setups.push_back(&setup);
   if (!confirmPrint) return nullptr;
+  if (onPrint) return onPrint(setup);
   if (!pdfPath.empty()) return tk::PdfPrinterGraphics(setup, pdfPath, copies);
   if (!page) return nullptr;
   auto g = page->Graphics();
@@ -41,12 +46,16 @@ int PdfPageCount(const std::string& path) {
   if (!in) return 0;
   const std::string pdf((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   // Every page is an object of type /Page; the page tree's own objects are
-  // of type /Pages.
-  const std::string key = "/Type /Page";
+  // of type /Pages. Writers differ in the space between the two names.
+  const std::string key = "/Type";
+  const std::string page = "/Page";
   int pages = 0;
   for (auto at = pdf.find(key); at != std::string::npos; at = pdf.find(key, at + key.size())) {
-    const auto next = at + key.size();
-    if (next >= pdf.size() || pdf[next] != 's') ++pages;
+    auto next = at + key.size();
+    while (next < pdf.size() && std::isspace(static_cast<unsigned char>(pdf[next]))) ++next;
+    if (pdf.compare(next, page.size(), page) != 0) continue;
+    next += page.size();
+    if (next >= pdf.size() || !std::isalnum(static_cast<unsigned char>(pdf[next]))) ++pages;
   }
   return pages;
 }

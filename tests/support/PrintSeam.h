@@ -1,7 +1,7 @@
 #pragma once
 // A dialog seam for printing tests: answers the page-setup and print dialogs
-// as told and records what was asked. The printer is either a PDF file or a
-// picture standing for one page.
+// as told and records what was asked. The printer is either a PDF file, a
+// picture standing for one page, or whatever onPrint hands back.
 #include <functional>
 #include <memory>
 #include <string>
@@ -21,14 +21,18 @@ class PrintSeam : public tk::DialogSeam {
   std::function<void(tk::PrinterSetup&)> onPageSetup;
 
   // Print dialog: confirmed unless told otherwise, with this many copies,
-  // printing into pdfPath when it is set, else onto page.
+  // printing through onPrint when it is set, else into pdfPath when that is
+  // set, else onto page.
   bool confirmPrint = true;
   int copies = 1;
+  std::function<std::shared_ptr<tk::Graphics>(tk::PrinterSetup&)> onPrint;
   std::string pdfPath;
   std::shared_ptr<tk::Picture> page;
 
-  // The dialogs shown, in order: "PageSetup" and "Print".
+  // The dialogs shown, in order: "PageSetup", "Print" and "MsgBox".
   std::vector<std::string> shown;
+  // The texts of the message boxes.
+  std::vector<std::string> messages;
   // The setups the dialogs were shown for.
   std::vector<const tk::PrinterSetup*> setups;
 

@@ -1,8 +1,11 @@
 #include "ui/toolkit/Printer.h"
 
+#include <cups/cups.h>
 #include <unistd.h>
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QDialog>
 #include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -13,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <unordered_map>
 
 #include "ui/toolkit/Dialogs.h"
 #include "ui/toolkit/Graphics.h"
@@ -173,6 +177,13 @@ void PrinterSetup::TakeFrom(const QPrinter& printer) {
 
 namespace {
 
+// The printer of every print job not yet released, by the Graphics drawing
+// on it.
+std::unordered_map<const Graphics*, QPrinter*>& Jobs() {
+  static std::unordered_map<const Graphics*, QPrinter*> jobs;
+  return jobs;
+}
+
 // A print job: the printer outlives the Graphics drawing on it, so the
 // painter ends (and the job is sent or the file written) before the printer
 // goes.
@@ -180,10 +191,25 @@ struct PrintJob {
   std::unique_ptr<QPrinter> printer;
   std::unique_ptr<Graphics> graphics;
   ~PrintJob() {
+    Jobs().erase(graphics.get());
     graphics.reset();
     printer.reset();
   }
 };
+
+// The print system's reason for the last request of this thread, as the
+// middle of a sentence.
+std::string PrintSystemReason() {
+  const char* text = cupsLastErrorString();
+  std::string reason = text != nullptr && *text != '\0' ? text : ippErrorString(cupsLastError());
+  while (!reason.empty() && (reason.back() == '.' || reason.back() == ' ')) reason.pop_back();
+  // When the print server cannot be reached, libcups only has the system's
+  // word for the failed connection ("Connection refused").
+  const ipp_status_t status = cupsLastError();
+  if (status == IPP_STATUS_ERROR_INTERNAL || status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
+    return "the print system is not available (" + reason + ")";
+  return reason.empty() ? "the print system refused the job" : reason;
+}
 
 }  // namespace
 
@@ -203,12 +229,32 @@ std::shared_ptr<Graphics> PrinterGraphics(std::unique_ptr<QPrinter> printer) {
   // the printer would print every one of those pages that many times again.
   const int copies = std::max(0, printer->copyCount());
   printer->setCopyCount(1);
+  // The print system lists the job under the program's name.
+  if (printer->docName().isEmpty()) printer->setDocName(QCoreApplication::applicationName());
   auto job = std::make_shared<PrintJob>();
   job->graphics = std::make_unique<Graphics>(printer.get(), printer->width(), printer->height());
   job->graphics->SetCopies(copies);
   job->graphics->SetPagedDevice(printer.get());
   job->printer = std::move(printer);
+  Jobs()[job->graphics.get()] = job->printer.get();
   return std::shared_ptr<Graphics>(job, job->graphics.get());
+}
+
+void EndPrintJob(Graphics& g) {
+  const auto found = Jobs().find(&g);
+  const QPrinter* printer = found == Jobs().end() ? nullptr : found->second;
+  // A started job for a printer of the print system is handed to it when the
+  // painter ends; Qt drops the answer and reports success either way. The
+  // answer stays with libcups as the last error of this thread, so it is
+  // read straight after.
+  const bool spooled = printer != nullptr && printer->printerState() == QPrinter::Active &&
+                       printer->outputFormat() == QPrinter::NativeFormat && printer->outputFileName().isEmpty();
+  const bool named = spooled && !printer->printerName().isEmpty();
+  g.End();
+  if (!spooled) return;
+  // Without a printer's name Qt throws the job away.
+  if (!named) throw PrintError("no printer was chosen");
+  if (cupsLastError() >= IPP_STATUS_REDIRECTION_OTHER_SITE) throw PrintError(PrintSystemReason());
 }
 
 std::shared_ptr<Graphics> PdfPrinterGraphics(const PrinterSetup& setup, const std::string& path, int copies) {
@@ -268,14 +314,38 @@ bool RealPageSetupDialog(PrinterSetup& setup) {
   return true;
 }
 
+namespace {
+
+// Whether the user confirmed the page settings that the print dialog offers
+// in a dialog of its own (its only child dialog).
+bool PageSettingsConfirmed(const QPrintDialog& dialog) {
+  for (const QDialog* child : dialog.findChildren<QDialog*>())
+    if (child->result() == QDialog::Accepted) return true;
+  return false;
+}
+
+}  // namespace
+
 std::shared_ptr<Graphics> RealPrinterDialog(PrinterSetup& setup) {
+  return RunPrinterDialog(setup, [](QPrintDialog& dialog) { return dialog.exec() == QDialog::Accepted; });
+}
+
+std::shared_ptr<Graphics> RunPrinterDialog(PrinterSetup& setup, const std::function<bool(QPrintDialog&)>& run) {
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   setup.ApplyTo(*printer);
   QPrintDialog dialog(printer.get(), nullptr);
   // Every copy is one page: there is no range of pages to choose from.
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-  if (dialog.exec() != QDialog::Accepted) return nullptr;
+  if (!run(dialog)) return nullptr;
+  const QPageLayout confirmed = setup.PageLayout();
   setup.TakeFrom(*printer);
+  // Qt's print dialog puts the printer's default paper on the printer when
+  // it is confirmed, whatever the page setup chose, unless the user
+  // confirmed page settings in it: the page setup holds.
+  if (confirmed.isValid() && !PageSettingsConfirmed(dialog)) {
+    setup.SetPageLayout(confirmed);
+    setup.ApplyTo(*printer);
+  }
   // The dialog may have switched the printer's engine (a file instead of a
   // printer), which starts again at its own resolution.
   printer->setResolution(setup.HorizontalResolution());

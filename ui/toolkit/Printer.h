@@ -1,8 +1,10 @@
 #pragma once
 #include <QPageLayout>
+#include <functional>
 #include <memory>
 #include <string>
 
+class QPrintDialog;
 class QPrinter;
 
 #include "ui/toolkit/Application.h"
@@ -69,10 +71,17 @@ class PrinterSetup {
 // The drawing surface of a print job on printer: the page's paintable area
 // in device pixels at the printer's resolution, with the number of copies
 // the printer was asked for. The program prints each copy itself, so the
-// printer's own copy count is set to 1. The Graphics owns the printer; the
-// job is finished when the Graphics is released. A job that never drew
+// printer's own copy count is set to 1. The job carries the program's name
+// as its title. The Graphics owns the printer; the job is finished by
+// EndPrintJob, or when the Graphics is released. A job that never drew
 // anything prints nothing.
 std::shared_ptr<Graphics> PrinterGraphics(std::unique_ptr<QPrinter> printer);
+
+// Finishes the print job drawn on g (a Graphics of PrinterGraphics) and makes
+// sure it went out: a job that the printer, its file or the print system
+// refused or lost raises PrintError with the reason given. Any other Graphics
+// is just ended.
+void EndPrintJob(Graphics& g);
 
 // A print job that writes a PDF file at path with the page settings of setup
 // and copies as the number of copies asked for.
@@ -82,7 +91,12 @@ std::shared_ptr<Graphics> PdfPrinterGraphics(const PrinterSetup& setup, const st
 // The page-setup dialog editing setup; False when cancelled.
 bool RealPageSetupDialog(PrinterSetup& setup);
 // The print dialog for setup; nullptr when cancelled. A confirmed dialog
-// keeps the printer and page layout chosen in setup.
+// keeps the printer chosen in setup; the paper, orientation and margins of
+// setup stay unless the user confirmed others in the dialog's own page
+// settings.
 std::shared_ptr<Graphics> RealPrinterDialog(PrinterSetup& setup);
+// The same dialog, run by run, which answers whether the user confirmed it
+// (RealPrinterDialog runs it modally).
+std::shared_ptr<Graphics> RunPrinterDialog(PrinterSetup& setup, const std::function<bool(QPrintDialog&)>& run);
 
 }  // namespace tk
