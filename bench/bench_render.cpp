@@ -1,5 +1,7 @@
 #include <benchmark/benchmark.h>
 
+#include <QImage>
+
 #include "maze/Module1.h"
 #include "render/Module1.h"
 
@@ -43,3 +45,21 @@ static void BM_PaintCanvas(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PaintCanvas)->Arg(151)->Arg(19)->Unit(benchmark::kMillisecond);
+
+// The same paint for a screen scaled by 2: the maze drawn as well at the
+// screen's pixels and shown from there, as a maze view on such a screen
+// paints (Canvas).
+static void BM_PaintCanvas2x(benchmark::State& state) {
+  MakeMaze(state.range(0));
+  Module1::myImageIndex = 9;
+  QImage screen(2 * 576, 2 * 756, QImage::Format_ARGB32_Premultiplied);
+  screen.setDevicePixelRatio(2);
+  for (auto _ : state) {
+    tk::Graphics g(&screen, 576, 756);
+    const tk::ScreenScale fine(g.PixelRatio());
+    Module1::PaintMazeCanvas(g);
+    g.End();
+    benchmark::DoNotOptimize(screen.constBits());
+  }
+}
+BENCHMARK(BM_PaintCanvas2x)->Arg(151)->Arg(19)->Unit(benchmark::kMillisecond);

@@ -1,6 +1,7 @@
 #include "ui/toolkit/Graphics.h"
 
 #include <QPagedPaintDevice>
+#include <QPaintEngine>
 #include <QPen>
 #include <algorithm>
 #include <cmath>
@@ -219,7 +220,22 @@ bool AllOpaque(const QImage& image) {
 
 // A whole number of a size that fits the pixel loops.
 bool Integral(double v) { return v > -(1 << 28) && v < (1 << 28) && v == double(int(v)); }
+
+// The rectangle (x, y, w, h) on a surface `ratio` times as fine, its edges
+// on whole pixels, so that rectangles that meet still meet there.
+QRectF Finer(double x, double y, double w, double h, double ratio) {
+  const double left = std::round(x * ratio), top = std::round(y * ratio);
+  return QRectF(left, top, std::round((x + w) * ratio) - left, std::round((y + h) * ratio) - top);
+}
+
+double screenScale = 1;
 }  // namespace
+
+ScreenScale::ScreenScale(double ratio) : previous_(screenScale) {
+  screenScale = ratio > 1 && ratio <= 4 ? ratio : 1;
+}
+ScreenScale::~ScreenScale() { screenScale = previous_; }
+double ScreenScale::Current() { return screenScale; }
 
 Graphics::Graphics(QImage* image)
     : image_(image), device_(image), width_(image->width()), height_(image->height()) {}
@@ -232,7 +248,23 @@ Graphics::~Graphics() { EndPainter(); }
 QPainter& Graphics::Painter() {
   // Whoever borrows the painter may clip or transform it.
   painterLent_ = true;
+  screenCopy_ = nullptr;
   return Begin();
+}
+
+void Graphics::SetScreenCopy_(std::shared_ptr<Graphics> copy, double ratio) {
+  screenCopy_ = std::move(copy);
+  screenRatio_ = ratio;
+  if (screenCopy_) screenCopy_->SetSmoothScaling(smooth_);
+}
+
+double Graphics::PixelRatio() {
+  if (image_ != nullptr || device_ == nullptr || IsPrinter()) return 1;
+  // A widget may be painted into another device (a grab at another scale):
+  // what counts is the device the painter draws on.
+  QPainter& p = Begin();
+  const QPaintDevice* target = p.isActive() && p.paintEngine() ? p.paintEngine()->paintDevice() : device_;
+  return target ? target->devicePixelRatioF() : 1;
 }
 
 QPainter& Graphics::Begin() {
@@ -251,16 +283,23 @@ bool Graphics::EndPainter() {
 }
 
 void Graphics::End() {
+  if (screenCopy_) screenCopy_->End();
   if (!EndPainter() && IsPrinter()) throw PrintError("the print job could not be finished");
 }
 
 void Graphics::SetSmoothScaling(bool smooth) {
   smooth_ = smooth;
   if (painter_.isActive()) painter_.setRenderHint(QPainter::SmoothPixmapTransform, smooth_);
+  if (screenCopy_) screenCopy_->SetSmoothScaling(smooth);
 }
 
 void Graphics::FillRect(double x, double y, double w, double h) {
   if (w <= 0 || h <= 0) return;
+  if (screenCopy_) {
+    const QRectF fine = Finer(x, y, w, h, screenRatio_);
+    screenCopy_->SetForeColor(foreColor_);
+    screenCopy_->FillRect(fine.x(), fine.y(), fine.width(), fine.height());
+  }
   QPainter& p = Begin();
   if (!p.isActive()) return;
   p.fillRect(QRectF(x, y, w, h), ToQColor(foreColor_));
@@ -277,14 +316,24 @@ void Graphics::DrawRect(double x, double y, double w, double h) {
 }
 
 void Graphics::DrawLine(double x1, double y1, double x2, double y2) {
+  const double width = std::max(1, std::max(penWidth_, penHeight_));
+  if (screenCopy_) {
+    const double r = screenRatio_;
+    screenCopy_->SetForeColor(foreColor_);
+    screenCopy_->Line(QPointF(x1 * r, y1 * r), QPointF(x2 * r, y2 * r), width * r);
+  }
+  Line(QPointF(x1, y1), QPointF(x2, y2), width);
+}
+
+void Graphics::Line(QPointF a, QPointF b, double width) {
   QPainter& p = Begin();
   if (!p.isActive()) return;
   QPen pen(ToQColor(foreColor_));
-  pen.setWidthF(std::max(1, std::max(penWidth_, penHeight_)));
+  pen.setWidthF(width);
   pen.setCapStyle(Qt::SquareCap);
   pen.setJoinStyle(Qt::MiterJoin);
   p.setPen(pen);
-  p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+  p.drawLine(a, b);
 }
 
 const QImage& Graphics::Scaled(const QImage& source, int w, int h) {
@@ -317,6 +366,20 @@ bool Graphics::DirectTarget() {
 void Graphics::DrawPicture(const std::shared_ptr<Picture>& pic, double x, double y, double w, double h,
                            double sx, double sy, double sw, double sh) {
   if (!pic || w <= 0 || h <= 0 || sw <= 0 || sh <= 0 || width_ <= 0 || height_ <= 0) return;
+  if (screenCopy_) {
+    // The screen copy draws the source's own screen copy where it has one,
+    // so a picture made at the screen's pixels keeps them.
+    const double r = screenRatio_;
+    const QRectF to = Finer(x, y, w, h, r);
+    if (auto fine = pic->ScreenCopy_(r)) {
+      const QRectF from = Finer(sx, sy, sw, sh, r);
+      screenCopy_->DrawPicture(fine, to.x(), to.y(), to.width(), to.height(), from.x(), from.y(),
+                               from.width(), from.height());
+    } else {
+      screenCopy_->DrawPicture(pic, to.x(), to.y(), to.width(), to.height(), sx, sy, sw, sh);
+    }
+  }
+  if (DrawScreenCopy(pic, x, y, w, h, sx, sy, sw, sh)) return;
   const QImage& source = pic->Image();
   if (source.isNull()) return;
   const bool whole = sx == 0 && sy == 0 && sw == source.width() && sh == source.height();
@@ -370,6 +433,48 @@ void Graphics::DrawPicture(const std::shared_ptr<Picture>& pic, double x, double
   QPainter& p = Begin();
   if (!p.isActive()) return;
   p.drawImage(QRectF(x, y, w, h), source, QRectF(sx, sy, sw, sh));
+}
+
+bool Graphics::DrawScreenCopy(const std::shared_ptr<Picture>& pic, double x, double y, double w, double h,
+                              double sx, double sy, double sw, double sh) {
+  if (image_ != nullptr || IsPrinter()) return false;
+  const double r = PixelRatio();
+  const auto fine = r != 1 ? pic->ScreenCopy_(r) : nullptr;
+  if (!fine) return false;
+  const QImage& source = fine->Image();
+  const QRectF to = Finer(x, y, w, h, r);
+  const QRectF from = Finer(sx, sy, sw, sh, r).intersected(QRectF(source.rect()));
+  if (to.isEmpty() || from.isEmpty()) return true;
+  QPainter& p = Begin();
+  if (!p.isActive()) return true;
+  // The painter works in the surface's units, r device pixels each.
+  const QRectF target(to.x() / r, to.y() / r, to.width() / r, to.height() / r);
+#if defined(__SSE2__)
+  // A maze view's cell area enlarged over the view, as on an unscaled
+  // screen, only at the screen's pixels.
+  if (smooth_ && to.width() >= from.width() && to.height() >= from.height() &&
+      to.width() * to.height() <= double(1 << 24) && source.format() == QImage::Format_ARGB32_Premultiplied &&
+      (to.width() != from.width() || to.height() != from.height())) {
+    const int iw = int(to.width()), ih = int(to.height());
+    // Opaque pixels stretch to opaque ones; marked so, they are copied onto
+    // the screen rather than blended.
+    const QImage::Format format =
+        RegionOpaque(source, int(from.x()), int(from.y()), int(from.width()), int(from.height()))
+            ? QImage::Format_RGB32
+            : QImage::Format_ARGB32_Premultiplied;
+    if (screenStretched_.width() != iw || screenStretched_.height() != ih ||
+        screenStretched_.format() != format)
+      screenStretched_ = QImage(iw, ih, format);
+    if (screenStretched_.devicePixelRatio() != r) screenStretched_.setDevicePixelRatio(r);
+    StretchUp(source, int(from.x()), int(from.y()), int(from.width()), int(from.height()),
+              reinterpret_cast<quint32*>(screenStretched_.bits()), screenStretched_.bytesPerLine() >> 2, iw,
+              ih);
+    p.drawImage(target.topLeft(), screenStretched_);
+    return true;
+  }
+#endif
+  p.drawImage(target, source, from);
+  return true;
 }
 
 bool Graphics::IsPrinter() const {

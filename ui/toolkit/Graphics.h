@@ -48,6 +48,10 @@ class Graphics {
   // The whole of p at its own size.
   void DrawPicture(const std::shared_ptr<Picture>& p, double x, double y);
 
+  // Device pixels per unit of the surface: 2 for a canvas painted on a
+  // screen scaled by 2, 1 for pictures and printers.
+  double PixelRatio();
+
   // Whether pictures drawn at another size are smoothed (the default) or
   // taken pixel by pixel, which keeps the hard edges of blocks of colour.
   bool SmoothScaling() const { return smooth_; }
@@ -68,8 +72,22 @@ class Graphics {
   // finishes the job, and a job that cannot be finished raises PrintError.
   void End();
 
+  // For pictures (ScreenScale): a surface `ratio` times as fine that every
+  // drawing call made here draws on as well, at its own pixels; nullptr
+  // stops that. Drawing through Painter() stops it too, since the painter's
+  // drawing would not reach that surface.
+  void SetScreenCopy_(std::shared_ptr<Graphics> copy, double ratio);
+  bool HasScreenCopy_() const { return screenCopy_ != nullptr; }
+
  private:
   const QImage& Scaled(const QImage& source, int w, int h);
+  // A line of the given width from a to b in ForeColor.
+  void Line(QPointF a, QPointF b, double width);
+  // Draws p's screen copy at the device's own pixels when this surface is
+  // finer than its units (a canvas on a scaled screen) and p has a copy at
+  // that ratio; False when it does not apply.
+  bool DrawScreenCopy(const std::shared_ptr<Picture>& p, double x, double y, double w, double h, double sx,
+                      double sy, double sw, double sh);
   QPainter& Begin();
   // Ends the painter; False when the device could not finish.
   bool EndPainter();
@@ -100,8 +118,32 @@ class Graphics {
   bool scaledSmooth_ = true;
   const quint32* scaledBits_ = nullptr;
   qsizetype scaledStride_ = 0;
-  // The last enlarged picture region, kept for its memory.
+  // The last enlarged picture region, kept for its memory, and the same at a
+  // scaled screen's pixels.
   QImage stretched_;
+  QImage screenStretched_;
+
+  std::shared_ptr<Graphics> screenCopy_;
+  double screenRatio_ = 1;
+};
+
+// While one lives, each picture of depth 32 that is made carries a copy of
+// itself at `ratio` times its pixels, which every drawing on the picture's
+// Graphics draws as well (Picture::ScreenCopy_). A canvas painting on a
+// scaled screen sets one up, so that the pictures its painting makes are
+// shown at the screen's own pixels, while the pictures themselves keep their
+// size and pixels. Ratios of 1 or less, or above 4, make no copies.
+class ScreenScale {
+ public:
+  explicit ScreenScale(double ratio);
+  ~ScreenScale();
+  ScreenScale(const ScreenScale&) = delete;
+  ScreenScale& operator=(const ScreenScale&) = delete;
+  // The ratio of the innermost ScreenScale alive; 1 when there is none.
+  static double Current();
+
+ private:
+  double previous_;
 };
 
 }  // namespace tk

@@ -1,0 +1,151 @@
+// The windows on the desktops people run: a screen scaled by 2.
+// Screenshots go to the build tree.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QWidget>
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "FakeDialogs.h"
+#include "TestPaths.h"
+#include "UiTestSupport.h"
+#include "maze/Module1.h"
+#include "render/Module1.h"
+#include "solver/PathFind.h"
+#include "ui/App.h"
+#include "ui/frmAbout.h"
+#include "ui/frmBasic.h"
+#include "ui/frmPrefs.h"
+#include "ui/frmPro.h"
+#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/Picture.h"
+#include "ui/toolkit/Runtime.h"
+
+namespace {
+
+// The widget as a screen with `ratio` device pixels to the point shows it.
+QImage RenderAt(QWidget* w, double ratio) {
+  QImage shot(int(w->width() * ratio), int(w->height() * ratio), QImage::Format_ARGB32_Premultiplied);
+  shot.setDevicePixelRatio(ratio);
+  shot.fill(Qt::red);
+  w->render(&shot);
+  shot.setDevicePixelRatio(1);
+  return shot.convertToFormat(QImage::Format_RGB32);
+}
+
+void Save(const QImage& shot, const std::string& name) {
+  shot.save(QString::fromStdString((testpaths::Screenshots() / name).string()));
+}
+
+struct Sharpness {
+  double spread;    // grey pixels per change between dark and light, along the rows
+  double mismatch;  // share of pixels far from the expected ones
+};
+
+// How sharply `shot` shows the picture `expected` (the same size, hard-edged).
+Sharpness Compare(const QImage& shot, const QImage& expected) {
+  long greys = 0, changes = 0, far = 0, all = 0;
+  // The one-pixel frame of the view is left out.
+  for (int y = 4; y < shot.height() - 4; ++y) {
+    int last = -1;
+    for (int x = 4; x < shot.width() - 4; ++x) {
+      const int g = qGray(shot.pixel(x, y));
+      if (g > 40 && g < 215) ++greys;
+      const int dark = g < 128;
+      if (last >= 0 && dark != last) ++changes;
+      last = dark;
+      const QRgb a = shot.pixel(x, y), b = expected.pixel(x, y);
+      const int diff = std::max(
+          {std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+      far += diff > 96;
+      ++all;
+    }
+  }
+  return {changes ? double(greys) / double(changes) : 0.0, double(far) / double(all)};
+}
+
+// The four windows of the program, shown: the simple and the advanced main
+// window, Preferences and About.
+std::vector<std::shared_ptr<tk::Window>> OpenAllWindows() {
+  uitest::ResetRun();
+  FakeDialogs::Install();
+  App::App_()->Event_Open();
+  std::vector<std::shared_ptr<tk::Window>> all{frmBasic::frmBasic_()};
+  // The advanced window beside it, as a run that starts with it has it.
+  App::App_()->BasicPro = 1;
+  all.push_back(frmPro::frmPro_());
+  all.push_back(frmPrefs::frmPrefs_());
+  all.push_back(frmAbout::frmAbout_());
+  for (const auto& w : all) w->Show();
+  tk::ProcessEvents();
+  return all;
+}
+
+class Desktops : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    uitest::ResetRun();
+    dialogs = FakeDialogs::Install();
+  }
+  void TearDown() override { uitest::ResetRun(); }
+  std::shared_ptr<FakeDialogs> dialogs;
+};
+
+TEST_F(Desktops, OnAScreenScaledBy2TheMazeViewIsDrawnAtTheScreensPixels) {
+  auto check = [](tk::Canvas& canvas, const std::string& name) {
+    SCOPED_TRACE(name);
+    canvas.RepaintNow();
+    const QImage oneX = Module1::myDrawing->Image().copy();
+    const QImage fine = RenderAt(canvas.Widget(), 2);
+    Save(fine, name + "-maze-at-2x.png");
+    // The saved and printed picture is the one of an unscaled screen.
+    ASSERT_EQ(Module1::myDrawing->Width(), 576);
+    ASSERT_EQ(Module1::myDrawing->Height(), 756);
+    EXPECT_TRUE(Module1::myDrawing->Image() == oneX);
+    const QImage expected = oneX.copy(0, 0, int(Module1::maxW), int(Module1::maxH))
+                                .scaled(fine.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                                .convertToFormat(QImage::Format_RGB32);
+    // As sharp as the same view on an unscaled screen: edges as narrow, and
+    // the walls and marks where the picture has them.
+    const QImage plain = RenderAt(canvas.Widget(), 1);
+    const Sharpness at2 = Compare(fine, expected);
+    const Sharpness at1 =
+        Compare(plain, oneX.copy(0, 0, int(Module1::maxW), int(Module1::maxH))
+                           .scaled(plain.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                           .convertToFormat(QImage::Format_RGB32));
+    EXPECT_LT(at2.spread, 1.4 * at1.spread) << "grey pixels per edge, at 1x " << at1.spread;
+    EXPECT_LE(at2.mismatch, at1.mismatch) << "share of pixels off, at 1x " << at1.mismatch;
+  };
+
+  for (const auto& w : OpenAllWindows())
+    Save(RenderAt(w->Widget(), 2), w->ClassName_().substr(0, w->ClassName_().find('.')) + "-2x.png");
+
+  // The simple window, solid black walls.
+  uitest::ResetRun();
+  uitest::WritePrefs("[Basic]\nIcon=1\n");
+  App::App_()->Event_Open();
+  auto basic = frmBasic::frmBasic_();
+  basic->Show();
+  tk::ProcessEvents();
+  check(*basic->Canvas1(), "frmBasic");
+
+  // The advanced window at 151 x 151 during a search: the searched cells
+  // are three pixels wide. Every exit lies at least 148 steps away.
+  uitest::ResetRun();
+  uitest::WritePrefs("[Startup]\nBasicPro=1\n[Pro]\nWidth=150\nHeight=150\nIcon=1\n");
+  App::App_()->Event_Open();
+  auto pro = frmPro::frmPro_();
+  pro->Show();
+  tk::ProcessEvents();
+  pro->btnFindSolution()->Push();
+  pro->PathTimer()->SetMode(0);
+  for (int i = 0; i < 140; ++i) PathFind::DoOneSearchStep();
+  ASSERT_TRUE(PathFind::FindingSolution);
+  check(*pro->Canvas1(), "frmPro-searching");
+}
+
+}  // namespace
