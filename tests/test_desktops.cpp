@@ -1,12 +1,16 @@
-// The windows on the desktops people run: a screen scaled by 2.
-// Screenshots go to the build tree.
+// The windows on the desktops people run: a screen scaled by 2, a dark
+// theme. Screenshots of each go to the build tree.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QImage>
+#include <QPalette>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,6 +70,54 @@ Sharpness Compare(const QImage& shot, const QImage& expected) {
     }
   }
   return {changes ? double(greys) / double(changes) : 0.0, double(far) / double(all)};
+}
+
+// A control's text, and a way to change it, for the controls that show one.
+struct Text {
+  std::string text;
+  std::function<void(const std::string&)> set;
+};
+std::optional<Text> TextOf(tk::Control& c) {
+  if (auto* l = dynamic_cast<tk::Label*>(&c))
+    return Text{l->Text(), [l](const std::string& t) { l->SetText(t); }};
+  if (auto* b = dynamic_cast<tk::BevelButton*>(&c))
+    return Text{b->Caption(), [b](const std::string& t) { b->SetCaption(t); }};
+  if (auto* b = dynamic_cast<tk::PushButton*>(&c))
+    return Text{b->Caption(), [b](const std::string& t) { b->SetCaption(t); }};
+  if (auto* b = dynamic_cast<tk::RadioButton*>(&c))
+    return Text{b->Caption(), [b](const std::string& t) { b->SetCaption(t); }};
+  if (auto* g = dynamic_cast<tk::GroupBox*>(&c))
+    return Text{g->Caption(), [g](const std::string& t) { g->SetCaption(t); }};
+  return std::nullopt;
+}
+
+// Contrast ratio of two colours (1 to 21) as readability guidelines count it.
+double Contrast(QRgb a, QRgb b) {
+  auto luminance = [](QRgb c) {
+    auto channel = [](int v) {
+      const double s = v / 255.0;
+      return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The contrast of a control's text on what lies under it: the control shown
+// with and without its text; the pixels that the text changes, the strongest
+// of them (the inside of the letters) against the same pixel without text.
+double TextContrast(tk::Control& c, Text& t) {
+  const QImage with = c.Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  t.set("");
+  const QImage without = c.Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  t.set(t.text);
+  double best = 1;
+  for (int y = 0; y < with.height(); ++y)
+    for (int x = 0; x < with.width(); ++x)
+      if (with.pixel(x, y) != without.pixel(x, y))
+        best = std::max(best, Contrast(with.pixel(x, y), without.pixel(x, y)));
+  return best;
 }
 
 // The four windows of the program, shown: the simple and the advanced main
@@ -146,6 +198,35 @@ TEST_F(Desktops, OnAScreenScaledBy2TheMazeViewIsDrawnAtTheScreensPixels) {
   for (int i = 0; i < 140; ++i) PathFind::DoOneSearchStep();
   ASSERT_TRUE(PathFind::FindingSolution);
   check(*pro->Canvas1(), "frmPro-searching");
+}
+
+TEST_F(Desktops, UnderADarkThemeEveryTextReadsOnItsBackground) {
+  const QPalette saved = QApplication::palette();
+  // The colours of a common dark desktop theme.
+  QPalette dark;
+  for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base, QPalette::AlternateBase})
+    dark.setColor(role, QColor(0x35, 0x35, 0x35));
+  for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text, QPalette::BrightText})
+    dark.setColor(role, QColor(0xee, 0xee, 0xec));
+  dark.setColor(QPalette::Mid, QColor(0x20, 0x20, 0x20));
+  dark.setColor(QPalette::Light, QColor(0x50, 0x50, 0x50));
+  dark.setColor(QPalette::Dark, QColor(0x18, 0x18, 0x18));
+  QApplication::setPalette(dark);
+
+  for (const auto& w : OpenAllWindows()) {
+    SCOPED_TRACE(w->ClassName_());
+    Save(w->Grab(), w->ClassName_().substr(0, w->ClassName_().find('.')) + "-dark.png");
+    int texts = 0;
+    for (const auto& c : w->Controls_()) {
+      auto t = TextOf(*c);
+      if (!t || t->text.empty() || !c->Visible()) continue;
+      ++texts;
+      EXPECT_GE(TextContrast(*c, *t), 4.5) << c->Name() << " \"" << t->text << "\"";
+    }
+    EXPECT_GE(texts, 3);
+  }
+  uitest::ResetRun();
+  QApplication::setPalette(saved);
 }
 
 }  // namespace

@@ -66,6 +66,14 @@ bool ApplyTextProperty(QWidget* w, const std::string& name, const PropertyValue&
   } else if (name == "Underline") {
     font.setUnderline(value.Bool());
   } else if (name == "TextColor") {
+    if ((Color(value.Int()) & 0xFFFFFF) == 0x000000) {
+      // Black is the ordinary text colour: the desktop's, which reads on the
+      // desktop's backgrounds, dark themes included. The text colour is the
+      // only palette entry a control's design sets, so the control simply
+      // takes its palette from its parent again.
+      w->setPalette(QPalette());
+      return true;
+    }
     QPalette pal = w->palette();
     const QColor color = ToQColor(Color(value.Int()));
     pal.setColor(QPalette::Active, QPalette::WindowText, color);

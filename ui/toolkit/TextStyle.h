@@ -2,7 +2,8 @@
 // The text design values that several controls share: TextFont ("System" is
 // the standard font), TextSize (0 is the standard size) in TextUnit (0 the
 // standard unit, pixels; 1 pixels, 2 points, 3 inches, 4 millimetres),
-// Bold, Italic, Underline and TextColor.
+// Bold, Italic, Underline and TextColor (black, 0x000000, is the desktop's
+// ordinary text colour, whatever it is).
 #include <string>
 
 #include "ui/toolkit/Properties.h"
