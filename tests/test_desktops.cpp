@@ -1,8 +1,9 @@
 // The windows on the desktops people run: a screen scaled by 2, a dark
-// theme. Screenshots of each go to the build tree.
+// theme, a larger desktop font. Screenshots of each go to the build tree.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFont>
 #include <QImage>
 #include <QPalette>
 #include <QWidget>
@@ -137,6 +138,30 @@ std::vector<std::shared_ptr<tk::Window>> OpenAllWindows() {
   return all;
 }
 
+// The box around the letters of a control's text, as it shows them: the
+// text drawn in magenta, and the magenta pixels that are not there without
+// the text.
+QRect LetterBox(tk::Control& c, Text& t) {
+  QWidget* w = c.Widget();
+  QPalette ink = w->palette();
+  for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+    ink.setColor(role, Qt::magenta);
+  w->setPalette(ink);
+  const QImage with = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  t.set("");
+  const QImage without = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  t.set(t.text);
+  w->setPalette(QPalette());
+  QRect box;
+  for (int y = 0; y < with.height(); ++y)
+    for (int x = 0; x < with.width(); ++x) {
+      const QRgb p = with.pixel(x, y);
+      const bool magenta = qRed(p) - qGreen(p) > 60 && qBlue(p) - qGreen(p) > 60;
+      if (magenta && p != without.pixel(x, y)) box |= QRect(x, y, 1, 1);
+    }
+  return box;
+}
+
 class Desktops : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -227,6 +252,35 @@ TEST_F(Desktops, UnderADarkThemeEveryTextReadsOnItsBackground) {
   }
   uitest::ResetRun();
   QApplication::setPalette(saved);
+}
+
+TEST_F(Desktops, AtALargerDesktopFontEveryCaptionStaysWholeInItsButton) {
+  const QFont saved = QApplication::font();
+  for (double points : {12.0, 14.0}) {
+    QFont large = saved;
+    large.setPointSizeF(points);
+    QApplication::setFont(large);
+    for (const auto& w : OpenAllWindows()) {
+      const std::string kind = w->ClassName_().substr(0, w->ClassName_().find('.'));
+      SCOPED_TRACE(kind + " at " + std::to_string(int(points)) + " pt");
+      if (points == 14.0) Save(w->Grab(), kind + "-14pt.png");
+      for (const auto& c : w->Controls_()) {
+        auto t = TextOf(*c);
+        const bool button = dynamic_cast<tk::BevelButton*>(c.get()) ||
+                            dynamic_cast<tk::PushButton*>(c.get()) || dynamic_cast<tk::RadioButton*>(c.get());
+        if (!t || t->text.empty() || !c->Visible() || !button) continue;
+        // Whole: none of it on the button's edge, where a cut caption ends.
+        const QRect box = LetterBox(*c, *t);
+        const QRect inside = c->Widget()->rect().adjusted(3, 1, -3, -1);
+        EXPECT_TRUE(inside.contains(box))
+            << c->Name() << " \"" << t->text << "\": text at (" << box.left() << ", " << box.top() << ") to ("
+            << box.right() << ", " << box.bottom() << ") in " << c->Width() << " x " << c->Height();
+        EXPECT_GE(box.width(), 6) << c->Name();
+      }
+    }
+  }
+  uitest::ResetRun();
+  QApplication::setFont(saved);
 }
 
 }  // namespace

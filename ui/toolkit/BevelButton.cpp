@@ -92,6 +92,7 @@ class BevelButtonWidget : public QAbstractButton {
         p.fillRect(QRect(1, at.caption.top(), width() - 2, height() - 1 - at.caption.top()), strip);
         p.restore();
       }
+      p.setFont(CaptionFont());
       style()->drawItemText(&p, at.caption, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextShowMnemonic, pal,
                             isEnabled(), text(), QPalette::ButtonText);
     }
@@ -114,6 +115,10 @@ class BevelButtonWidget : public QAbstractButton {
   static constexpr int kEdge = 2;     // kept clear inside the frame
   static constexpr int kPadding = 3;  // above and below the caption's text
 
+  // The caption's font: the design's, smaller where the caption would not
+  // fit across the button, with a pixel to spare on either side.
+  QFont CaptionFont() const { return FitToWidth(font(), text(), width() - 2 * kEdge - 2); }
+
   Placement Place(QSize iconSize) const {
     Placement at;
     const int w = width(), h = height();
@@ -123,7 +128,7 @@ class BevelButtonWidget : public QAbstractButton {
       at.icon = QRect(QPoint((w - iconSize.width()) / 2 + iconDX_, top), iconSize);
     }
     if (text().isEmpty()) return at;
-    const int textHeight = QFontMetrics(font()).height();
+    const int textHeight = QFontMetrics(CaptionFont()).height();
     const int bottom = h - kEdge;
     const int below = at.icon.isNull() ? kEdge : std::max(kEdge, at.icon.bottom() + 1);
     const int room = bottom - below;

@@ -16,7 +16,8 @@ class BevelButton : public Control {
   explicit BevelButton(tk::Window& window, Control* parent = nullptr);
   ~BevelButton() override;
 
-  // The caption, with "&" before the letter of its access key.
+  // The caption, with "&" before the letter of its access key; one too wide
+  // for the button is shown in a smaller size rather than cut.
   std::string Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
   // The icon, centred across the button above the caption and always shown

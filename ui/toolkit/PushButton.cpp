@@ -2,6 +2,8 @@
 
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include "ui/toolkit/Application.h"
 #include "ui/toolkit/TextStyle.h"
@@ -9,8 +11,31 @@
 
 namespace tk {
 
+namespace {
+
+// A push button whose caption shows whole: one too wide for the button is
+// drawn in a smaller size.
+class PushWidget : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    const QFont fitted = FitToWidth(font(), text(), room.width() - 2);
+    p.setFont(fitted);
+    option.fontMetrics = QFontMetrics(fitted);
+    p.drawControl(QStyle::CE_PushButton, option);
+  }
+};
+
+}  // namespace
+
 PushButton::PushButton(tk::Window& window, Control* parent)
-    : Control(window, parent, new QPushButton(Host(window, parent))) {
+    : Control(window, parent, new PushWidget(Host(window, parent))) {
   View()->setAutoDefault(false);
   QObject::connect(View(), &QPushButton::clicked, View(), [this] {
     if (Enabled() && Action) RunHandler([this] { Action(*this); });

@@ -1,6 +1,7 @@
 #pragma once
 // A push button. The window's Default button answers Return and Enter, its
-// Cancel button Escape.
+// Cancel button Escape. A caption too wide for the button is shown in a
+// smaller size rather than cut.
 #include <functional>
 #include <string>
 

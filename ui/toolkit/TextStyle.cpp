@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QPalette>
 #include <QWidget>
 
@@ -89,6 +91,20 @@ bool ApplyTextProperty(QWidget* w, const std::string& name, const PropertyValue&
   }
   w->setFont(font);
   return true;
+}
+
+QFont FitToWidth(const QFont& font, const QString& text, int width) {
+  auto wide = [&](const QFont& f) {
+    return QFontMetrics(f).size(Qt::TextShowMnemonic, text).width() > width;
+  };
+  if (text.isEmpty() || !wide(font)) return font;
+  QFont fitted = font;
+  int pixels = QFontInfo(font).pixelSize();
+  // Smaller than 6 pixels no text reads; there it is left to be cut.
+  do {
+    fitted.setPixelSize(--pixels);
+  } while (pixels > 6 && wide(fitted));
+  return fitted;
 }
 
 }  // namespace tk
