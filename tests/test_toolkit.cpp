@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QColor>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -12,6 +13,7 @@
 #include <QSlider>
 #include <QThread>
 #include <QWidget>
+#include <QWindow>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -24,6 +26,11 @@
 #include "ui/toolkit/Graphics.h"
 #include "ui/toolkit/Picture.h"
 #include "ui/toolkit/Runtime.h"
+
+// Qt's own entry for a key from the window system (what its test library
+// uses); exported by QtGui.
+Q_GUI_EXPORT void qt_handleKeyEvent(QWindow* w, QEvent::Type t, int k, Qt::KeyboardModifiers mods,
+                                    const QString& text = QString(), bool autorep = false, ushort count = 1);
 
 namespace {
 
@@ -558,6 +565,53 @@ TEST_F(Toolkit, RadioButtonsOfAGroupExcludeEachOtherAndSelectingOneRunsItsAction
   EXPECT_TRUE(r2->Value());
   EXPECT_FALSE(r1->Value());
   EXPECT_EQ(actions, 2);
+  w->Close();
+}
+
+TEST_F(Toolkit, ReturnAndEnterPressTheFocusedPushButtonAsSpaceDoes) {
+  class Buttons : public tk::Window {
+   public:
+    void CreateControls() override {
+      AddControl_(std::make_shared<tk::PushButton>(*this), "PushButton1");
+      ControlAs_<tk::PushButton>("PushButton1")
+          ->Apply({{"Left", 20},
+                   {"Top", 20},
+                   {"Width", 120},
+                   {"Height", 22},
+                   {"Caption", "Save and Close"},
+                   {"TabIndex", 0}});
+      AddControl_(std::make_shared<tk::PushButton>(*this), "PushButton2");
+      ControlAs_<tk::PushButton>("PushButton2")
+          ->Apply({{"Left", 20},
+                   {"Top", 60},
+                   {"Width", 80},
+                   {"Height", 22},
+                   {"Caption", "OK"},
+                   {"Default", true},
+                   {"TabIndex", 1}});
+    }
+  };
+  auto w = tk::ImplicitWindow<Buttons>("Buttons");
+  w->Show();
+  tk::ProcessEvents();
+  auto focused = w->ControlAs_<tk::PushButton>("PushButton1");
+  ASSERT_EQ(QApplication::focusWidget(), focused->Widget());
+  std::vector<std::string> pressed;
+  focused->Action = [&](tk::PushButton&) { pressed.push_back("Save and Close"); };
+  w->ControlAs_<tk::PushButton>("PushButton2")->Action = [&](tk::PushButton&) { pressed.push_back("OK"); };
+  // Keys as the window system delivers them, so the window's own keys (the
+  // Default button's Return) see them too.
+  QWindow* handle = w->Widget()->windowHandle();
+  ASSERT_NE(handle, nullptr);
+  for (auto [key, mods] :
+       {std::pair{Qt::Key_Return, Qt::NoModifier}, std::pair{Qt::Key_Enter, Qt::KeypadModifier},
+        std::pair{Qt::Key_Space, Qt::NoModifier}}) {
+    const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r");
+    qt_handleKeyEvent(handle, QEvent::KeyPress, key, mods, text);
+    qt_handleKeyEvent(handle, QEvent::KeyRelease, key, mods, text);
+    tk::ProcessEvents();
+  }
+  EXPECT_EQ(pressed, (std::vector<std::string>{"Save and Close", "Save and Close", "Save and Close"}));
   w->Close();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/toolkit/PushButton.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyleOptionButton>
@@ -14,12 +15,33 @@ namespace tk {
 namespace {
 
 // A push button whose caption shows whole: one too wide for the button is
-// drawn in a smaller size.
+// drawn in a smaller size. With the focus it answers Return and Enter as it
+// answers Space, before any key of the window (the Default button's) does.
 class PushWidget : public QPushButton {
  public:
   using QPushButton::QPushButton;
 
  protected:
+  static bool IsReturn(const QKeyEvent* key) {
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+           (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  }
+  bool event(QEvent* e) override {
+    if (e->type() == QEvent::ShortcutOverride && IsReturn(static_cast<QKeyEvent*>(e))) {
+      e->accept();
+      return true;
+    }
+    return QPushButton::event(e);
+  }
+  void keyPressEvent(QKeyEvent* e) override {
+    if (!IsReturn(e)) {
+      QPushButton::keyPressEvent(e);
+      return;
+    }
+    e->accept();
+    if (!e->isAutoRepeat()) click();
+  }
+
   void paintEvent(QPaintEvent*) override {
     QStylePainter p(this);
     QStyleOptionButton option;

@@ -1,7 +1,8 @@
 #pragma once
 // A push button. The window's Default button answers Return and Enter, its
-// Cancel button Escape. A caption too wide for the button is shown in a
-// smaller size rather than cut.
+// Cancel button Escape; a push button with the focus answers them itself, as
+// it answers Space. A caption too wide for the button is shown in a smaller
+// size rather than cut.
 #include <functional>
 #include <string>
 
