@@ -1,9 +1,11 @@
 #include "ui/toolkit/FolderItem.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <QBuffer>
@@ -12,6 +14,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -61,6 +64,16 @@ std::string TempSuffix() {
   return buffer;
 }
 
+// The start of the temporary files' names for a file: hidden, and short
+// enough to stay within the name limit. A long name is cut between two
+// characters, never inside one: file systems that store names as Unicode
+// (exFAT, NTFS) refuse a name that is not valid UTF-8.
+std::string TempBase(const std::string& name) {
+  std::size_t n = std::min<std::size_t>(name.size(), 200);
+  while (n > 0 && n < name.size() && (static_cast<unsigned char>(name[n]) & 0xC0) == 0x80) --n;
+  return "." + name.substr(0, n);
+}
+
 // True for the names TempSuffix gives after base: base, then ".pid.count.hex".
 bool IsTempName(std::string_view name, std::string_view base) {
   if (!name.starts_with(base)) return false;
@@ -101,6 +114,107 @@ std::optional<fs::path> LinkTarget(fs::path path) {
     path = next.is_absolute() ? next : path.parent_path() / next;
   }
   return std::nullopt;
+}
+
+// Gives the new file the old one's extended attributes, its access list
+// (system.posix_acl_access) among them, so that those the list lets in keep
+// their access and nobody gains any. The file system may keep none, or
+// refuse some (security labels for a user); the new file is written either
+// way.
+void CopyExtendedAttributes(const fs::path& from, int to) {
+  // Both calls are asked twice: the size first, then the bytes.
+  auto fetch = [](auto&& call) -> std::optional<std::string> {
+    for (int attempt = 0; attempt < 4; ++attempt) {
+      const ssize_t size = call(nullptr, 0);
+      if (size < 0) return std::nullopt;
+      std::string bytes(std::size_t(size), '\0');
+      const ssize_t got = call(bytes.data(), bytes.size());
+      if (got >= 0) return bytes.substr(0, std::size_t(got));
+      if (errno != ERANGE) return std::nullopt;  // ERANGE: it grew meanwhile
+    }
+    return std::nullopt;
+  };
+  const std::optional<std::string> names =
+      fetch([&](char* list, std::size_t size) { return ::listxattr(from.c_str(), list, size); });
+  if (!names) return;
+  constexpr std::string_view kAccessList = "system.posix_acl_access";
+  bool hadAccessList = false;
+  for (std::size_t at = 0; at < names->size();) {
+    const std::string name = names->c_str() + at;
+    at += name.size() + 1;
+    if (name.empty()) continue;
+    hadAccessList = hadAccessList || name == kAccessList;
+    const std::optional<std::string> value =
+        fetch([&](char* v, std::size_t size) { return ::getxattr(from.c_str(), name.c_str(), v, size); });
+    if (value) ::fsetxattr(to, name.c_str(), value->data(), value->size(), 0);
+  }
+  // A new file takes the folder's default list, which the old file may not
+  // have had.
+  if (!hadAccessList) ::fremovexattr(to, kAccessList.data());
+}
+
+// Keeps SIGPIPE from ending the program while it lives: a write to a pipe
+// whose reader went away fails with EPIPE instead. A SIGPIPE that was
+// already waiting is left for its owner.
+class NoBrokenPipeSignal {
+ public:
+  NoBrokenPipeSignal() {
+    sigemptyset(&pipe_);
+    sigaddset(&pipe_, SIGPIPE);
+    sigset_t waiting;
+    sigemptyset(&waiting);
+    sigpending(&waiting);
+    wasPending_ = sigismember(&waiting, SIGPIPE) == 1;
+    pthread_sigmask(SIG_BLOCK, &pipe_, &old_);
+  }
+  ~NoBrokenPipeSignal() {
+    if (!wasPending_) {
+      const timespec now{};
+      while (sigtimedwait(&pipe_, nullptr, &now) > 0) {
+      }
+    }
+    pthread_sigmask(SIG_SETMASK, &old_, nullptr);
+  }
+  NoBrokenPipeSignal(const NoBrokenPipeSignal&) = delete;
+  NoBrokenPipeSignal& operator=(const NoBrokenPipeSignal&) = delete;
+
+ private:
+  sigset_t pipe_, old_;
+  bool wasPending_ = false;
+};
+
+bool WritesInPlace(mode_t mode) { return S_ISFIFO(mode) || S_ISCHR(mode) || S_ISBLK(mode); }
+
+// Writes into a pipe or a device as any program writing a file does: the
+// reader of the pipe or the device takes the bytes, and nothing is removed
+// or made. A pipe that nobody reads fails at once instead of blocking the
+// program until someone does. seamPath is the path the caller was given.
+bool WriteInPlace(const fs::path& target, const std::string& seamPath,
+                  const std::function<std::optional<std::string>()>& change) {
+  if (::access(target.c_str(), W_OK) != 0) return false;
+  const std::optional<std::string> bytes = change();
+  if (!bytes) return false;
+  if (Fails(FileOp::Create, seamPath)) return false;
+  // Without O_NONBLOCK, opening a pipe waits for a reader; with it, a pipe
+  // without one gives ENXIO.
+  const int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st {};
+  bool ok = ::fstat(fd, &st) == 0 && WritesInPlace(st.st_mode);
+  // Once open, the writes wait for the reader like any other writer's.
+  const int flags = ok ? ::fcntl(fd, F_GETFL) : -1;
+  ok = flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0;
+  if (ok) {
+    const NoBrokenPipeSignal noSignal;
+    if (Fails(FileOp::Write, seamPath)) {
+      WriteAll(fd, bytes->data(), bytes->size() / 2);
+      ok = false;
+    } else {
+      ok = WriteAll(fd, bytes->data(), bytes->size());
+    }
+  }
+  if (::close(fd) != 0) ok = false;
+  return ok;
 }
 
 // An advisory lock on a folder for the writers that replace files in it,
@@ -232,13 +346,17 @@ bool FolderItem::UpdateTextFile(const std::function<std::optional<std::string>()
   const std::optional<fs::path> linked = LinkTarget(path_);
   if (!linked) return false;
   const fs::path& target = *linked;
+  // Only a regular file is replaced by a new one. A pipe or a device is
+  // written into; anything else (a folder, a socket) is left alone.
+  struct stat found {};
+  if (::stat(target.c_str(), &found) == 0 && !S_ISREG(found.st_mode))
+    return WritesInPlace(found.st_mode) && WriteInPlace(target, path_, change);
   fs::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
   // From reading the file to renaming the new one, no other writer gets in
   // between: two programs closing at once each keep what the other stored.
   const FolderLock lock(folder);
-  // Hidden, and short enough to stay within the name limit.
-  const std::string base = "." + target.filename().string().substr(0, 200);
+  const std::string base = TempBase(target.filename().string());
   if (lock.Held()) RemoveLeftovers(folder, base);
   // The rename would go through whatever the file's own mode says: a file
   // this user may not write (its owner made it read-only) stays as it is.
@@ -246,7 +364,8 @@ bool FolderItem::UpdateTextFile(const std::function<std::optional<std::string>()
   const std::optional<std::string> bytes = change();
   if (!bytes) return false;
   struct stat old {};
-  const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+  const bool replacing = ::stat(target.c_str(), &old) == 0;
+  if (replacing && !S_ISREG(old.st_mode)) return false;  // no longer a regular file
 
   if (Fails(FileOp::Create, path_)) return false;
   std::string temp;
@@ -260,10 +379,13 @@ bool FolderItem::UpdateTextFile(const std::function<std::optional<std::string>()
 
   bool ok = true;
   if (replacing) {
-    // The new file takes the place of the old one with its owner and mode;
-    // changing the owner only works for root, where it matters.
+    // The new file takes the place of the old one with its owner, extended
+    // attributes and mode; changing the owner only works for root, where it
+    // matters. The mode comes last: with an access list, its group bits are
+    // the list's mask, which the old mode holds already.
     if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
     }
+    CopyExtendedAttributes(target, fd);
     ::fchmod(fd, old.st_mode & 07777);
   }
   if (Fails(FileOp::Write, path_)) {

@@ -44,10 +44,16 @@ class FolderItem {
   // either the whole old content or the whole new one: the text goes into a
   // temporary file in the same folder, which is then renamed over the file.
   // Through a symbolic link the file it names is written, made when it is
-  // missing, and the link stays; an existing file keeps its permissions. A
-  // file this user may not write is not replaced. On failure the file is
-  // untouched and no temporary file is left behind; those of writers killed
-  // before their rename are removed by the next write of the file.
+  // missing, and the link stays; an existing file keeps its owner,
+  // permissions, access list and extended attributes. A file this user may
+  // not write is not replaced. On failure the file is untouched and no
+  // temporary file is left behind; those of writers killed before their
+  // rename are removed by the next write of the file.
+  //
+  // Only regular files are replaced. A named pipe or a device (also behind a
+  // link) is written into as it is, and stays: a pipe without a reader
+  // fails at once. A folder, a socket or any other kind of file is never
+  // written, and the call fails.
   bool ReplaceTextFile(const std::string& text) const;
 
   // Replaces the file the same way with what change makes of it: change
