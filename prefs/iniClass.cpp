@@ -63,7 +63,12 @@ KeyLookup FindKey(std::string_view text, std::size_t from, std::string_view key)
   return {std::nullopt, text.size()};
 }
 
+// The UTF-8 byte order mark that some editors put before the first line. It
+// is no part of that line, and it stays where it is when the file is written.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 std::string_view Lookup(std::string_view text, std::string_view section, std::string_view key) {
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   const auto body = FindSection(text, section);
   if (!body) return {};
   const KeyLookup found = FindKey(text, *body, key);
@@ -89,6 +94,8 @@ bool EndsInLineEnd(std::string_view text) {
 // The text with key of section set to value; every other byte stays.
 std::string WithSetting(std::string_view text, std::string_view section, std::string_view key,
                         std::string_view value) {
+  if (text.starts_with(kByteOrderMark))
+    return std::string(kByteOrderMark) + WithSetting(text.substr(kByteOrderMark.size()), section, key, value);
   const std::string_view eol = LineEndOf(text);
   std::string out;
   out.reserve(text.size() + section.size() + key.size() + value.size() + 8);

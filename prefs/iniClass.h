@@ -16,9 +16,9 @@
 // does, the last line needs no line end, a section line is a whole line
 // "[name]" and a setting is found only by its whole key at the start of a
 // line, so blank lines, comments and values holding "[" or "=" never pass
-// for a section or for another key. A write keeps every byte of the file
-// except the value it sets, and ends new lines the way the file's first line
-// ends.
+// for a section or for another key. A UTF-8 byte order mark at the start of
+// the file is passed over. A write keeps every byte of the file except the
+// value it sets, and ends new lines the way the file's first line ends.
 //
 // Every byte other than a line end is a character of its line, NUL bytes
 // included, so a file with zeros in it (a power cut can leave them) still

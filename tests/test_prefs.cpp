@@ -304,6 +304,22 @@ TEST_F(Prefs, BytesOtherThanNulArePassedThrough) {
   EXPECT_EQ(File(), expected);
 }
 
+TEST_F(Prefs, ByteOrderMarkIsNoPartOfTheFirstSection) {
+  // Editors that save with a byte order mark: the first section still
+  // counts, and the mark stays at the start of the file.
+  const std::string bom = "\xEF\xBB\xBF";
+  Store(bom + "[Startup]\r\nBasicPro=1\r\n[All]\r\nPrintLimit=5\r\n");
+  EXPECT_EQ(Get("Startup", "BasicPro"), "1");
+  Set("Startup", "BasicPro", "0");
+  Set("Startup", "Extra", "2");
+  EXPECT_EQ(File(), bom + "[Startup]\r\nBasicPro=0\r\nExtra=2\r\n[All]\r\nPrintLimit=5\r\n");
+  // A file that holds nothing but the mark.
+  Store(bom);
+  Set("Basic", "Icon", "2");
+  EXPECT_EQ(File(), bom + "[Basic]\rIcon=2\r");
+  EXPECT_EQ(Get("Basic", "Icon"), "2");
+}
+
 TEST_F(Prefs, NulBytesAreOrdinaryCharacters) {
   using namespace std::string_literals;
   // One NUL in a line: the other settings read, and a write keeps it.
