@@ -169,24 +169,35 @@ std::int64_t iniClass::GetSerialPref(const std::string& section, const std::stri
   }
 }
 
-void iniClass::SetPreference(const std::string& section, const std::string& key, const std::string& value) {
+bool iniClass::SetPreference(const std::string& section, const std::string& key, const std::string& value) {
   try {
     if (!iniFileName) {
       mySerial = WithSetting(mySerial, section, key, value);
-      return;
+      return true;
+    }
+    // A setting stored already needs no write, also where none could be made.
+    if (iniFileName->Exists()) {
+      const std::optional<std::string> text = ReadText(*iniFileName);
+      if (text && WithSetting(*text, section, key, value) == *text) return true;
     }
     // Another instance of the program may be storing its settings too: the
     // read and the replace are one step for both.
-    iniFileName->UpdateTextFile([&]() -> std::optional<std::string> {
+    bool unchanged = false;
+    const bool replaced = iniFileName->UpdateTextFile([&]() -> std::optional<std::string> {
       if (!iniFileName->Exists()) return WithSetting({}, section, key, value);
       // A file we cannot read is left as it is rather than replaced.
       const std::optional<std::string> text = ReadText(*iniFileName);
       if (!text) return std::nullopt;
       std::string updated = WithSetting(*text, section, key, value);
-      if (updated == *text) return std::nullopt;
+      if (updated == *text) {
+        unchanged = true;
+        return std::nullopt;
+      }
       return updated;
     });
+    return replaced || unchanged;
   } catch (...) {
     // Settings that cannot be stored are not a reason to stop the program.
+    return false;
   }
 }

@@ -41,8 +41,11 @@ class iniClass {
   // Sets key of section to value, adding the section or the key where
   // missing. The caller keeps CR and LF out of all three, "]" out of the
   // section, "=" out of the key and "[" and "=" out of the value. On a store
-  // made from text, the text is changed instead of a file.
-  virtual void SetPreference(const std::string& section, const std::string& key, const std::string& value);
+  // made from text, the text is changed instead of a file. True when the
+  // setting is stored afterwards, written now or found there already; false
+  // when it could not be written (the file then keeps what it held). Callers
+  // that store settings on their way out may pass over the answer.
+  virtual bool SetPreference(const std::string& section, const std::string& key, const std::string& value);
   // The lookup of GetPreference on the text of mySerial.
   virtual std::int64_t GetSerialPref(const std::string& section, const std::string& key, std::string& value);
 

@@ -6,7 +6,9 @@
 
 #include <QImage>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "FakeDialogs.h"
 #include "TestPaths.h"
@@ -21,6 +23,19 @@
 
 namespace {
 
+// Makes every write of one file fail, as a full disk or a read-only folder
+// would (tests may run as root, where permissions do not stop writes).
+class FailWritesTo : public tk::FileSeam {
+ public:
+  explicit FailWritesTo(std::string path) : path_(std::move(path)) {}
+  bool Fails(tk::FileOp op, const std::string& nativePath) override {
+    return nativePath == path_ && op != tk::FileOp::Read;
+  }
+
+ private:
+  std::string path_;
+};
+
 // The preference file byte for byte, CRs and all.
 std::string IniText() { return testpaths::ReadBytes(uitest::PrefsFile()); }
 
@@ -31,6 +46,7 @@ class PrefsWindow : public ::testing::Test {
     std::filesystem::remove(uitest::PrefsFile());
   }
   void TearDown() override {
+    tk::SetFileSeam(nullptr);
     tk::CloseAllWindows();
     tk::ProcessEvents();
     std::filesystem::remove(uitest::PrefsFile());
@@ -198,6 +214,46 @@ TEST_F(PrefsWindow, SaveKeepsTheRestOfAnExistingFile) {
     w.PushButton1()->Push();
   });
   EXPECT_EQ(IniText(), "[Basic]\rDifficulty=30\rIcon=4\r[All]\rPrintLimit=5\r[Startup]\rBasicPro=0\r");
+}
+
+TEST_F(PrefsWindow, SaveThatCannotBeStoredSaysSoAndKeepsTheWindowOpen) {
+  const std::string before = "[Startup]\rBasicPro=0\r[All]\rPrintLimit=3\r";
+  uitest::WritePrefs(before);
+  StartUp();
+  auto basic = frmBasic::frmBasic_();
+  tk::SetFileSeam(std::make_shared<FailWritesTo>(uitest::PrefsFile().string()));
+
+  // Values already stored need no write: that is no failure.
+  OpenPrefsFromMenu(*basic, [](frmPrefs::frmPrefs& w) {
+    w.PushButton1()->Push();
+    EXPECT_FALSE(w.IsOpen());
+  });
+  EXPECT_TRUE(dialogs->messages.empty());
+
+  // A change that cannot be written is reported, naming the file; the window
+  // stays open with the choice on show, and the old file is whole.
+  const std::string failed = "The settings could not be saved to " + uitest::PrefsFile().string() + ".";
+  for (const bool pro : {true, false}) {
+    dialogs->messages.clear();
+    OpenPrefsFromMenu(*basic, [&](frmPrefs::frmPrefs& w) {
+      if (pro) w.RadioButton2()->Push();
+      w.Slider1()->SetValue(9);
+      w.PushButton1()->Push();
+      ASSERT_TRUE(w.IsOpen());
+      EXPECT_EQ(dialogs->messages, std::vector<std::string>{failed}) << pro;
+      EXPECT_EQ(w.Slider1()->Value(), 9);
+      EXPECT_EQ(IniText(), before);
+      // Once the file can be written, the same press saves and closes.
+      tk::SetFileSeam(nullptr);
+      dialogs->messages.clear();
+      w.PushButton1()->Push();
+      EXPECT_FALSE(w.IsOpen());
+      EXPECT_TRUE(dialogs->messages.empty());
+    });
+    EXPECT_EQ(IniText(), std::string("[Startup]\rBasicPro=") + (pro ? "1" : "0") + "\r[All]\rPrintLimit=9\r");
+    uitest::WritePrefs(before);
+    tk::SetFileSeam(std::make_shared<FailWritesTo>(uitest::PrefsFile().string()));
+  }
 }
 
 TEST_F(PrefsWindow, CloseBoxWritesNothing) {

@@ -1,7 +1,12 @@
 #include "ui/frmPrefs.h"
 
+#include <string>
+
+#include "prefs/iniClass.h"
 #include "ui/App.h"
 #include "ui/Module1.h"
+#include "ui/toolkit/Application.h"
+#include "ui/toolkit/FolderItem.h"
 #include "ui/toolkit/Text.h"
 
 namespace frmPrefs {
@@ -177,11 +182,23 @@ void frmPrefs::RadioButton2_Action(tk::RadioButton& sender) {
 
 void frmPrefs::Slider1_ValueChanged(tk::Slider& sender) { Label1()->SetText(tk::Str(sender.Value())); }
 
+namespace {
+// Stores one setting the user asked to save. One that cannot be written ends
+// the save with a message naming the file, before any later write and before
+// the window closes, so the choice stays on show.
+void Save(const std::string& section, const std::string& key, const std::string& value) {
+  iniClass& ini = *Module1::myINI;
+  if (ini.SetPreference(section, key, value)) return;
+  const std::string file = ini.iniFileName ? ini.iniFileName->NativePath() : "the preference file";
+  throw tk::UserFailure("The settings could not be saved to " + file + ".");
+}
+}  // namespace
+
 void frmPrefs::PushButton1_Action(tk::PushButton&) {
   // The choice takes effect at the next start; the running program keeps
   // App.BasicPro and Module1.PrintLimit as they are.
-  Module1::myINI->SetPreference("Startup", "BasicPro", RadioButton1()->Value() ? "0" : "1");
-  Module1::myINI->SetPreference("All", "PrintLimit", tk::Str(Slider1()->Value()));
+  Save("Startup", "BasicPro", RadioButton1()->Value() ? "0" : "1");
+  Save("All", "PrintLimit", tk::Str(Slider1()->Value()));
   Close();
 }
 

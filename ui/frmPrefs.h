@@ -2,7 +2,8 @@
 // The Preferences window: which main window the next start opens ("Basic"
 // or "Pro") and the prints allowed per opening of the simple window. It shows
 // the settings of the running program and saves the choice for the next
-// start; nothing in memory changes.
+// start; nothing in memory changes. A save that cannot be written says so,
+// naming the file, and the window stays open.
 #include <memory>
 
 #include "ui/toolkit/Controls.h"
