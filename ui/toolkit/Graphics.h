@@ -63,6 +63,7 @@ class Graphics {
   int Copies() const { return copies_; }
   void SetCopies(int n) { copies_ = n; }
   void SetPagedDevice(QPagedPaintDevice* device) { paged_ = device; }
+  QPagedPaintDevice* PagedDevice() const { return paged_; }
   void NextPage();
 
   // The painter, begun on first use, for drawing the calls above do not

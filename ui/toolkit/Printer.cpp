@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <unordered_map>
 
 #include "ui/toolkit/Dialogs.h"
 #include "ui/toolkit/Graphics.h"
@@ -177,13 +176,6 @@ void PrinterSetup::TakeFrom(const QPrinter& printer) {
 
 namespace {
 
-// The printer of every print job not yet released, by the Graphics drawing
-// on it.
-std::unordered_map<const Graphics*, QPrinter*>& Jobs() {
-  static std::unordered_map<const Graphics*, QPrinter*> jobs;
-  return jobs;
-}
-
 // A print job: the printer outlives the Graphics drawing on it, so the
 // painter ends (and the job is sent or the file written) before the printer
 // goes.
@@ -191,7 +183,6 @@ struct PrintJob {
   std::unique_ptr<QPrinter> printer;
   std::unique_ptr<Graphics> graphics;
   ~PrintJob() {
-    Jobs().erase(graphics.get());
     graphics.reset();
     printer.reset();
   }
@@ -236,13 +227,11 @@ std::shared_ptr<Graphics> PrinterGraphics(std::unique_ptr<QPrinter> printer) {
   job->graphics->SetCopies(copies);
   job->graphics->SetPagedDevice(printer.get());
   job->printer = std::move(printer);
-  Jobs()[job->graphics.get()] = job->printer.get();
   return std::shared_ptr<Graphics>(job, job->graphics.get());
 }
 
 void EndPrintJob(Graphics& g) {
-  const auto found = Jobs().find(&g);
-  const QPrinter* printer = found == Jobs().end() ? nullptr : found->second;
+  const auto* printer = dynamic_cast<const QPrinter*>(g.PagedDevice());
   // A started job for a printer of the print system is handed to it when the
   // painter ends; Qt drops the answer and reports success either way. The
   // answer stays with libcups as the last error of this thread, so it is
