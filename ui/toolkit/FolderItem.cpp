@@ -183,6 +183,16 @@ class NoBrokenPipeSignal {
   bool wasPending_ = false;
 };
 
+// Writes bytes to fd; a write failure of the file seam for seamPath writes
+// half of them and fails, as a full disk would.
+bool WriteBytes(int fd, const std::string& bytes, const std::string& seamPath) {
+  if (Fails(FileOp::Write, seamPath)) {
+    WriteAll(fd, bytes.data(), bytes.size() / 2);
+    return false;
+  }
+  return WriteAll(fd, bytes.data(), bytes.size());
+}
+
 bool WritesInPlace(mode_t mode) { return S_ISFIFO(mode) || S_ISCHR(mode) || S_ISBLK(mode); }
 
 // Writes into a pipe or a device as any program writing a file does: the
@@ -206,12 +216,7 @@ bool WriteInPlace(const fs::path& target, const std::string& seamPath,
   ok = flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0;
   if (ok) {
     const NoBrokenPipeSignal noSignal;
-    if (Fails(FileOp::Write, seamPath)) {
-      WriteAll(fd, bytes->data(), bytes->size() / 2);
-      ok = false;
-    } else {
-      ok = WriteAll(fd, bytes->data(), bytes->size());
-    }
+    ok = WriteBytes(fd, *bytes, seamPath);
   }
   if (::close(fd) != 0) ok = false;
   return ok;
@@ -328,13 +333,7 @@ bool FolderItem::WriteTextFile(const std::string& text) const {
   if (Fails(FileOp::Create, path_)) return false;
   const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) return false;
-  bool ok;
-  if (Fails(FileOp::Write, path_)) {
-    WriteAll(fd, text.data(), text.size() / 2);
-    ok = false;
-  } else {
-    ok = WriteAll(fd, text.data(), text.size());
-  }
+  const bool ok = WriteBytes(fd, text, path_);
   return ::close(fd) == 0 && ok;
 }
 
@@ -388,12 +387,7 @@ bool FolderItem::UpdateTextFile(const std::function<std::optional<std::string>()
     CopyExtendedAttributes(target, fd);
     ::fchmod(fd, old.st_mode & 07777);
   }
-  if (Fails(FileOp::Write, path_)) {
-    WriteAll(fd, bytes->data(), bytes->size() / 2);
-    ok = false;
-  } else {
-    ok = WriteAll(fd, bytes->data(), bytes->size());
-  }
+  ok = WriteBytes(fd, *bytes, path_);
   // On disk before the rename, so a crash cannot leave an empty file behind.
   if (ok) ok = ::fdatasync(fd) == 0;
   if (::close(fd) != 0) ok = false;
