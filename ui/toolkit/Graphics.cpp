@@ -187,6 +187,16 @@ void StretchUp(const QImage& source, int sx, int sy, int sw, int sh, quint32* ou
     }
   }
 }
+
+// Stretches the region (sx, sy, sw, sh) of source to w x h pixels into
+// buffer, which is made anew when its size or format differ and else kept
+// for its memory.
+void StretchInto(QImage& buffer, QImage::Format format, const QImage& source, int sx, int sy, int sw, int sh,
+                 int w, int h) {
+  if (buffer.width() != w || buffer.height() != h || buffer.format() != format) buffer = QImage(w, h, format);
+  StretchUp(source, sx, sy, sw, sh, reinterpret_cast<quint32*>(buffer.bits()), buffer.bytesPerLine() >> 2, w,
+            h);
+}
 #endif
 
 // Whether the rectangle of image is opaque throughout.
@@ -415,10 +425,8 @@ void Graphics::DrawPicture(const std::shared_ptr<Picture>& pic, double x, double
                 reinterpret_cast<quint32*>(image_->bits()) + top * stride + left, stride, iw, ih);
       return;
     }
-    if (stretched_.width() != iw || stretched_.height() != ih)
-      stretched_ = QImage(iw, ih, QImage::Format_ARGB32_Premultiplied);
-    StretchUp(source, int(sx), int(sy), int(sw), int(sh), reinterpret_cast<quint32*>(stretched_.bits()),
-              stretched_.bytesPerLine() >> 2, iw, ih);
+    StretchInto(stretched_, QImage::Format_ARGB32_Premultiplied, source, int(sx), int(sy), int(sw), int(sh),
+                iw, ih);
     if (direct) {
       BlendOver(reinterpret_cast<quint32*>(image_->bits()), image_->bytesPerLine() >> 2, width_, height_,
                 reinterpret_cast<const quint32*>(stretched_.constBits()), stretched_.bytesPerLine() >> 2, iw,
@@ -462,13 +470,9 @@ bool Graphics::DrawScreenCopy(const std::shared_ptr<Picture>& pic, double x, dou
         RegionOpaque(source, int(from.x()), int(from.y()), int(from.width()), int(from.height()))
             ? QImage::Format_RGB32
             : QImage::Format_ARGB32_Premultiplied;
-    if (screenStretched_.width() != iw || screenStretched_.height() != ih ||
-        screenStretched_.format() != format)
-      screenStretched_ = QImage(iw, ih, format);
+    StretchInto(screenStretched_, format, source, int(from.x()), int(from.y()), int(from.width()),
+                int(from.height()), iw, ih);
     if (screenStretched_.devicePixelRatio() != r) screenStretched_.setDevicePixelRatio(r);
-    StretchUp(source, int(from.x()), int(from.y()), int(from.width()), int(from.height()),
-              reinterpret_cast<quint32*>(screenStretched_.bits()), screenStretched_.bytesPerLine() >> 2, iw,
-              ih);
     p.drawImage(target.topLeft(), screenStretched_);
     return true;
   }
