@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QImage>
+#include <cmath>
 
 #include "maze/Module1.h"
 #include "render/Module1.h"
@@ -46,20 +47,22 @@ static void BM_PaintCanvas(benchmark::State& state) {
 }
 BENCHMARK(BM_PaintCanvas)->Arg(151)->Arg(19)->Unit(benchmark::kMillisecond);
 
-// The same paint for a screen scaled by 2: the maze drawn as well at the
-// screen's pixels and shown from there, as a maze view on such a screen
-// paints (Canvas).
-static void BM_PaintCanvas2x(benchmark::State& state) {
+// The same paint for a screen scaled by `ratio`: the maze drawn at the
+// screen's own pixels of the view, as a maze view on such a screen paints.
+void PaintScaled(benchmark::State& state, double ratio) {
   MakeMaze(state.range(0));
   Module1::myImageIndex = 9;
-  QImage screen(2 * 576, 2 * 756, QImage::Format_ARGB32_Premultiplied);
-  screen.setDevicePixelRatio(2);
+  QImage screen(int(std::lround(576 * ratio)), int(std::lround(756 * ratio)),
+                QImage::Format_ARGB32_Premultiplied);
+  screen.setDevicePixelRatio(ratio);
   for (auto _ : state) {
     tk::Graphics g(&screen, 576, 756);
-    const tk::ScreenScale fine(g.PixelRatio());
     Module1::PaintMazeCanvas(g);
     g.End();
     benchmark::DoNotOptimize(screen.constBits());
   }
 }
+static void BM_PaintCanvas2x(benchmark::State& state) { PaintScaled(state, 2); }
 BENCHMARK(BM_PaintCanvas2x)->Arg(151)->Arg(19)->Unit(benchmark::kMillisecond);
+static void BM_PaintCanvas1_5x(benchmark::State& state) { PaintScaled(state, 1.5); }
+BENCHMARK(BM_PaintCanvas1_5x)->Arg(151)->Arg(19)->Unit(benchmark::kMillisecond);

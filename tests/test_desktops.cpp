@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QImage>
+#include <QPainter>
 #include <QPalette>
 #include <QWidget>
 #include <algorithm>
@@ -172,13 +173,14 @@ class Desktops : public ::testing::Test {
   std::shared_ptr<FakeDialogs> dialogs;
 };
 
-TEST_F(Desktops, OnAScreenScaledBy2TheMazeViewIsDrawnAtTheScreensPixels) {
-  auto check = [](tk::Canvas& canvas, const std::string& name) {
-    SCOPED_TRACE(name);
+TEST_F(Desktops, OnAScaledScreenTheMazeViewIsDrawnAtTheScreensPixels) {
+  auto check = [](tk::Canvas& canvas, const std::string& name, double ratio) {
+    const std::string at = name + "-maze-at-" + (ratio == 2 ? "2x" : "1.5x");
+    SCOPED_TRACE(at);
     canvas.RepaintNow();
     const QImage oneX = Module1::myDrawing->Image().copy();
-    const QImage fine = RenderAt(canvas.Widget(), 2);
-    Save(fine, name + "-maze-at-2x.png");
+    const QImage fine = RenderAt(canvas.Widget(), ratio);
+    Save(fine, at + ".png");
     // The saved and printed picture is the one of an unscaled screen.
     ASSERT_EQ(Module1::myDrawing->Width(), 576);
     ASSERT_EQ(Module1::myDrawing->Height(), 756);
@@ -189,13 +191,13 @@ TEST_F(Desktops, OnAScreenScaledBy2TheMazeViewIsDrawnAtTheScreensPixels) {
     // As sharp as the same view on an unscaled screen: edges as narrow, and
     // the walls and marks where the picture has them.
     const QImage plain = RenderAt(canvas.Widget(), 1);
-    const Sharpness at2 = Compare(fine, expected);
+    const Sharpness fineSharpness = Compare(fine, expected);
     const Sharpness at1 =
         Compare(plain, oneX.copy(0, 0, int(Module1::maxW), int(Module1::maxH))
                            .scaled(plain.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
                            .convertToFormat(QImage::Format_RGB32));
-    EXPECT_LT(at2.spread, 1.4 * at1.spread) << "grey pixels per edge, at 1x " << at1.spread;
-    EXPECT_LE(at2.mismatch, at1.mismatch) << "share of pixels off, at 1x " << at1.mismatch;
+    EXPECT_LT(fineSharpness.spread, 1.4 * at1.spread) << "grey pixels per edge, at 1x " << at1.spread;
+    EXPECT_LE(fineSharpness.mismatch, at1.mismatch) << "share of pixels off, at 1x " << at1.mismatch;
   };
 
   for (const auto& w : OpenAllWindows())
@@ -208,7 +210,34 @@ TEST_F(Desktops, OnAScreenScaledBy2TheMazeViewIsDrawnAtTheScreensPixels) {
   auto basic = frmBasic::frmBasic_();
   basic->Show();
   tk::ProcessEvents();
-  check(*basic->Canvas1(), "frmBasic");
+  for (double ratio : {2.0, 1.5}) check(*basic->Canvas1(), "frmBasic", ratio);
+
+  // A picture design at 1.5: every wall cell shows the design scaled
+  // straight to the cell's size at the screen's pixels (45 or 46 across),
+  // never a tile of another size scaled once more.
+  Module1::myImageIndex = 9;
+  basic->Canvas1()->RepaintNow();
+  const QImage fine = RenderAt(basic->Canvas1()->Widget(), 1.5);
+  const auto tile = Module1::Transparent(Module1::myPicts[9]);
+  const double kx = fine.width() / double(Module1::maxW), ky = fine.height() / double(Module1::maxH);
+  const std::int64_t cw = Module1::maxW / Module1::MAZE_X, ch = Module1::maxH / Module1::MAZE_Y;
+  int walls = 0;
+  for (std::int64_t x = 1; x <= Module1::MAZE_X; ++x)
+    for (std::int64_t y = 1; y <= Module1::MAZE_Y; ++y) {
+      // The edge cells lie under the frame.
+      const bool edge = x == 1 || y == 1 || x == Module1::MAZE_X || y == Module1::MAZE_Y;
+      if (Module1::blnMaze(x, y) || edge) continue;
+      const int left = int(std::lround((x - 1) * cw * kx)), top = int(std::lround((y - 1) * ch * ky));
+      const int w = int(std::lround(x * cw * kx)) - left, h = int(std::lround(y * ch * ky)) - top;
+      QImage laid(w, h, QImage::Format_ARGB32_Premultiplied);
+      laid.fill(Qt::white);
+      QPainter(&laid).drawImage(0, 0,
+                                tile->Image().scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+      ASSERT_TRUE(fine.copy(left, top, w, h) == laid.convertToFormat(QImage::Format_RGB32))
+          << "cell (" << x << ", " << y << ") of " << w << " x " << h;
+      ++walls;
+    }
+  EXPECT_GT(walls, 100);
 
   // The advanced window at 151 x 151 during a search: the searched cells
   // are three pixels wide. Every exit lies at least 148 steps away.
@@ -222,7 +251,7 @@ TEST_F(Desktops, OnAScreenScaledBy2TheMazeViewIsDrawnAtTheScreensPixels) {
   pro->PathTimer()->SetMode(0);
   for (int i = 0; i < 140; ++i) PathFind::DoOneSearchStep();
   ASSERT_TRUE(PathFind::FindingSolution);
-  check(*pro->Canvas1(), "frmPro-searching");
+  for (double ratio : {2.0, 1.5}) check(*pro->Canvas1(), "frmPro-searching", ratio);
 }
 
 TEST_F(Desktops, UnderADarkThemeEveryTextReadsOnItsBackground) {

@@ -45,9 +45,6 @@ void Canvas::PaintNow(const std::vector<Rect>& areas) {
   try {
     Graphics g(v, v->width(), v->height());
     if (!backdropImage_.isNull()) g.Painter().drawImage(0, 0, backdropImage_);
-    // On a scaled screen, the pictures the painting makes are drawn at the
-    // screen's pixels as well, and shown from there.
-    const ScreenScale fine(g.PixelRatio());
     if (Paint) Paint(*this, g, areas);
   } catch (...) {
     // Told after the paint, since a message box cannot open inside one.

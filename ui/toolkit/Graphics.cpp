@@ -44,8 +44,24 @@ inline quint32 ByteMul(quint32 x, quint32 a) {
   const int n = x1 - x0;
   if (opaque) {
     for (int y = y0; y < y1; ++y, out += targetStride, in += sourceStride) {
-      // Wall cells of a large maze are a few pixels wide: a plain loop beats
-      // a library call there.
+#if defined(__SSE2__)
+      // Wall cells of a large maze are a few pixels wide: four pixels at a
+      // time, the last four overlapping the ones before where n is no
+      // multiple of four, beats a loop or a library call there.
+      if (n >= 4 && n <= 16) {
+        auto copy4 = [&](int x) {
+          _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x),
+                           _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + x)));
+        };
+        copy4(0);
+        if (n > 8) {
+          copy4(4);
+          if (n > 12) copy4(8);
+        }
+        copy4(n - 4);
+        continue;
+      }
+#endif
       if (n <= 16) {
         for (int x = 0; x < n; ++x) out[x] = in[x];
       } else {
@@ -228,24 +244,21 @@ bool AllOpaque(const QImage& image) {
   return true;
 }
 
+// The most pixels a fill writes straight into an image; the painter fills
+// larger areas faster.
+constexpr double kSmallFill = 1 << 14;
+
+// std::round, halves away from zero, without a library call, for the sizes
+// a surface has.
+inline double Round(double v) {
+  const double a = std::abs(v);
+  return std::copysign(a < double(1LL << 52) ? double(std::int64_t(a + 0.5)) : a, v);
+}
+
 // A whole number of a size that fits the pixel loops.
 bool Integral(double v) { return v > -(1 << 28) && v < (1 << 28) && v == double(int(v)); }
 
-// The rectangle (x, y, w, h) on a surface `ratio` times as fine, its edges
-// on whole pixels, so that rectangles that meet still meet there.
-QRectF Finer(double x, double y, double w, double h, double ratio) {
-  const double left = std::round(x * ratio), top = std::round(y * ratio);
-  return QRectF(left, top, std::round((x + w) * ratio) - left, std::round((y + h) * ratio) - top);
-}
-
-double screenScale = 1;
 }  // namespace
-
-ScreenScale::ScreenScale(double ratio) : previous_(screenScale) {
-  screenScale = ratio > 1 && ratio <= 4 ? ratio : 1;
-}
-ScreenScale::~ScreenScale() { screenScale = previous_; }
-double ScreenScale::Current() { return screenScale; }
 
 Graphics::Graphics(QImage* image)
     : image_(image), device_(image), width_(image->width()), height_(image->height()) {}
@@ -258,14 +271,20 @@ Graphics::~Graphics() { EndPainter(); }
 QPainter& Graphics::Painter() {
   // Whoever borrows the painter may clip or transform it.
   painterLent_ = true;
-  screenCopy_ = nullptr;
   return Begin();
 }
 
-void Graphics::SetScreenCopy_(std::shared_ptr<Graphics> copy, double ratio) {
-  screenCopy_ = std::move(copy);
-  screenRatio_ = ratio;
-  if (screenCopy_) screenCopy_->SetSmoothScaling(smooth_);
+void Graphics::SetUnits(int width, int height, double scaleX, double scaleY) {
+  width_ = width;
+  height_ = height;
+  scaleX_ = scaleX;
+  scaleY_ = scaleY;
+  inUnits_ = scaleX != 1 || scaleY != 1;
+}
+
+inline QRectF Graphics::ToPixels(double x, double y, double w, double h) const {
+  const double left = Round(x * scaleX_), top = Round(y * scaleY_);
+  return QRectF(left, top, Round((x + w) * scaleX_) - left, Round((y + h) * scaleY_) - top);
 }
 
 double Graphics::PixelRatio() {
@@ -293,26 +312,33 @@ bool Graphics::EndPainter() {
 }
 
 void Graphics::End() {
-  if (screenCopy_) screenCopy_->End();
   if (!EndPainter() && IsPrinter()) throw PrintError("the print job could not be finished");
 }
 
 void Graphics::SetSmoothScaling(bool smooth) {
   smooth_ = smooth;
   if (painter_.isActive()) painter_.setRenderHint(QPainter::SmoothPixmapTransform, smooth_);
-  if (screenCopy_) screenCopy_->SetSmoothScaling(smooth);
 }
 
 void Graphics::FillRect(double x, double y, double w, double h) {
   if (w <= 0 || h <= 0) return;
-  if (screenCopy_) {
-    const QRectF fine = Finer(x, y, w, h, screenRatio_);
-    screenCopy_->SetForeColor(foreColor_);
-    screenCopy_->FillRect(fine.x(), fine.y(), fine.width(), fine.height());
+  const QRectF area = inUnits_ ? ToPixels(x, y, w, h) : QRectF(x, y, w, h);
+  if (area.isEmpty()) return;
+  if (area.width() * area.height() <= kSmallFill && Integral(area.x()) && Integral(area.y()) &&
+      Integral(area.width()) && Integral(area.height()) && DirectTarget()) {
+    // A small rectangle of an image's whole pixels (a searched cell) costs
+    // less to fill here than a painter call does.
+    const QRect r = area.toRect().intersected(image_->rect());
+    if (r.isEmpty()) return;
+    const quint32 c = 0xFF000000u | (foreColor_ & 0xFFFFFFu);
+    const qsizetype stride = image_->bytesPerLine() >> 2;
+    quint32* row = reinterpret_cast<quint32*>(image_->bits()) + r.y() * stride + r.x();
+    for (int k = 0; k < r.height(); ++k, row += stride) std::fill_n(row, r.width(), c);
+    return;
   }
   QPainter& p = Begin();
   if (!p.isActive()) return;
-  p.fillRect(QRectF(x, y, w, h), ToQColor(foreColor_));
+  p.fillRect(area, ToQColor(foreColor_));
 }
 
 void Graphics::DrawRect(double x, double y, double w, double h) {
@@ -327,11 +353,6 @@ void Graphics::DrawRect(double x, double y, double w, double h) {
 
 void Graphics::DrawLine(double x1, double y1, double x2, double y2) {
   const double width = std::max(1, std::max(penWidth_, penHeight_));
-  if (screenCopy_) {
-    const double r = screenRatio_;
-    screenCopy_->SetForeColor(foreColor_);
-    screenCopy_->Line(QPointF(x1 * r, y1 * r), QPointF(x2 * r, y2 * r), width * r);
-  }
   Line(QPointF(x1, y1), QPointF(x2, y2), width);
 }
 
@@ -343,7 +364,15 @@ void Graphics::Line(QPointF a, QPointF b, double width) {
   pen.setCapStyle(Qt::SquareCap);
   pen.setJoinStyle(Qt::MiterJoin);
   p.setPen(pen);
+  if (!inUnits_) {
+    p.drawLine(a, b);
+    return;
+  }
+  // The pen is scaled with the line, as much across as down.
+  p.save();
+  p.scale(scaleX_, scaleY_);
   p.drawLine(a, b);
+  p.restore();
 }
 
 const QImage& Graphics::Scaled(const QImage& source, int w, int h) {
@@ -376,31 +405,27 @@ bool Graphics::DirectTarget() {
 void Graphics::DrawPicture(const std::shared_ptr<Picture>& pic, double x, double y, double w, double h,
                            double sx, double sy, double sw, double sh) {
   if (!pic || w <= 0 || h <= 0 || sw <= 0 || sh <= 0 || width_ <= 0 || height_ <= 0) return;
-  if (screenCopy_) {
-    // The screen copy draws the source's own screen copy where it has one,
-    // so a picture made at the screen's pixels keeps them.
-    const double r = screenRatio_;
-    const QRectF to = Finer(x, y, w, h, r);
-    if (auto fine = pic->ScreenCopy_(r)) {
-      const QRectF from = Finer(sx, sy, sw, sh, r);
-      screenCopy_->DrawPicture(fine, to.x(), to.y(), to.width(), to.height(), from.x(), from.y(),
-                               from.width(), from.height());
-    } else {
-      screenCopy_->DrawPicture(pic, to.x(), to.y(), to.width(), to.height(), sx, sy, sw, sh);
-    }
+  if (inUnits_) {
+    const QRectF to = ToPixels(x, y, w, h);
+    if (to.isEmpty()) return;
+    x = to.x();
+    y = to.y();
+    w = to.width();
+    h = to.height();
   }
-  if (DrawScreenCopy(pic, x, y, w, h, sx, sy, sw, sh)) return;
   const QImage& source = pic->Image();
   if (source.isNull()) return;
+  if (image_ == nullptr && DrawAtDevicePixels(source, x, y, w, h, sx, sy, sw, sh)) return;
+  // Pictures land straight in the target image's own pixels.
+  const int targetW = image_ ? image_->width() : 0, targetH = image_ ? image_->height() : 0;
   const bool whole = sx == 0 && sy == 0 && sw == source.width() && sh == source.height();
   if (whole && Integral(x) && Integral(y) && Integral(w) && Integral(h)) {
-    // A maze paints one wall tile thousands of times at one size: it is
-    // scaled once and then copied, without a painter call per cell when the
-    // target is an image.
+    // A picture drawn again at the same size is scaled once, and copied
+    // without a painter call when the target is an image.
     const QImage& scaled = Scaled(source, int(w), int(h));
     if (DirectTarget()) {
       // bits() also detaches the image should it share its pixels.
-      BlendOver(reinterpret_cast<quint32*>(image_->bits()), image_->bytesPerLine() >> 2, width_, height_,
+      BlendOver(reinterpret_cast<quint32*>(image_->bits()), image_->bytesPerLine() >> 2, targetW, targetH,
                 scaledBits_, scaledStride_, int(w), int(h), scaledOpaque_, int(x), int(y));
       return;
     }
@@ -419,7 +444,7 @@ void Graphics::DrawPicture(const std::shared_ptr<Picture>& pic, double x, double
     // Opaque pixels stretch to opaque ones, which simply replace the target's.
     const bool opaque = RegionOpaque(source, int(sx), int(sy), int(sw), int(sh));
     const bool direct = DirectTarget();
-    if (direct && opaque && left >= 0 && top >= 0 && left + iw <= width_ && top + ih <= height_) {
+    if (direct && opaque && left >= 0 && top >= 0 && left + iw <= targetW && top + ih <= targetH) {
       const qsizetype stride = image_->bytesPerLine() >> 2;
       StretchUp(source, int(sx), int(sy), int(sw), int(sh),
                 reinterpret_cast<quint32*>(image_->bits()) + top * stride + left, stride, iw, ih);
@@ -428,7 +453,7 @@ void Graphics::DrawPicture(const std::shared_ptr<Picture>& pic, double x, double
     StretchInto(stretched_, QImage::Format_ARGB32_Premultiplied, source, int(sx), int(sy), int(sw), int(sh),
                 iw, ih);
     if (direct) {
-      BlendOver(reinterpret_cast<quint32*>(image_->bits()), image_->bytesPerLine() >> 2, width_, height_,
+      BlendOver(reinterpret_cast<quint32*>(image_->bits()), image_->bytesPerLine() >> 2, targetW, targetH,
                 reinterpret_cast<const quint32*>(stretched_.constBits()), stretched_.bytesPerLine() >> 2, iw,
                 ih, opaque, left, top);
       return;
@@ -443,41 +468,66 @@ void Graphics::DrawPicture(const std::shared_ptr<Picture>& pic, double x, double
   p.drawImage(QRectF(x, y, w, h), source, QRectF(sx, sy, sw, sh));
 }
 
-bool Graphics::DrawScreenCopy(const std::shared_ptr<Picture>& pic, double x, double y, double w, double h,
-                              double sx, double sy, double sw, double sh) {
-  if (image_ != nullptr || IsPrinter()) return false;
+void Graphics::DrawPictureOn(Color ground, const std::shared_ptr<Picture>& pic, double x, double y, double w,
+                             double h, double sx, double sy, double sw, double sh) {
+  if (!pic || w <= 0 || h <= 0 || sw <= 0 || sh <= 0 || width_ <= 0 || height_ <= 0) return;
+  const QRectF to = inUnits_ ? ToPixels(x, y, w, h) : QRectF(x, y, w, h);
+  if (to.isEmpty()) return;
+  const QImage& source = pic->Image();
+  if (Integral(to.x()) && Integral(to.y()) && Integral(to.width()) && Integral(to.height()) &&
+      DirectTarget()) {
+    const int tw = int(to.width()), th = int(to.height());
+    const std::int64_t key = source.cacheKey();
+    const Laid* tile = nullptr;
+    for (const Laid& l : laid_)
+      if (l.key == key && l.w == tw && l.h == th && l.sx == sx && l.sy == sy && l.sw == sw && l.sh == sh &&
+          l.ground == ground && l.smooth == smooth_) {
+        tile = &l;
+        break;
+      }
+    if (!tile && !source.isNull() && sx == 0 && sy == 0 && sw == source.width() && sh == source.height()) {
+      Laid& l = laid_[nextLaid_];
+      nextLaid_ = (nextLaid_ + 1) % kLaidSizes;
+      QImage image(tw, th, QImage::Format_ARGB32_Premultiplied);
+      image.fill(0xFF000000u | (ground & 0xFFFFFFu));
+      Scaled(source, tw, th);
+      BlendOver(reinterpret_cast<quint32*>(image.bits()), image.bytesPerLine() >> 2, tw, th, scaledBits_,
+                scaledStride_, tw, th, scaledOpaque_, 0, 0);
+      l = Laid{key, tw, th, sx, sy, sw, sh, smooth_, ground, std::move(image), nullptr, 0};
+      l.bits = reinterpret_cast<const quint32*>(l.image.constBits());
+      l.stride = l.image.bytesPerLine() >> 2;
+      tile = &l;
+    }
+    if (tile) {
+      BlendOver(reinterpret_cast<quint32*>(image_->bits()), image_->bytesPerLine() >> 2, image_->width(),
+                image_->height(), tile->bits, tile->stride, tw, th, true, int(to.x()), int(to.y()));
+      return;
+    }
+  }
+  const Color fore = foreColor_;
+  foreColor_ = ground;
+  FillRect(x, y, w, h);
+  foreColor_ = fore;
+  DrawPicture(pic, x, y, w, h, sx, sy, sw, sh);
+}
+
+bool Graphics::DrawAtDevicePixels(const QImage& source, double x, double y, double w, double h, double sx,
+                                  double sy, double sw, double sh) {
+  if (IsPrinter() || !Integral(sx) || !Integral(sy) || !Integral(sw) || !Integral(sh) || sx < 0 || sy < 0 ||
+      sx + sw > source.width() || sy + sh > source.height() ||
+      source.format() != QImage::Format_ARGB32_Premultiplied)
+    return false;
   const double r = PixelRatio();
-  const auto fine = r != 1 ? pic->ScreenCopy_(r) : nullptr;
-  if (!fine) return false;
-  const QImage& source = fine->Image();
-  const QRectF to = Finer(x, y, w, h, r);
-  const QRectF from = Finer(sx, sy, sw, sh, r).intersected(QRectF(source.rect()));
-  if (to.isEmpty() || from.isEmpty()) return true;
+  if (r == 1 || std::lround(w * r) != std::lround(sw) || std::lround(h * r) != std::lround(sh)) return false;
   QPainter& p = Begin();
   if (!p.isActive()) return true;
-  // The painter works in the surface's units, r device pixels each.
-  const QRectF target(to.x() / r, to.y() / r, to.width() / r, to.height() / r);
-#if defined(__SSE2__)
-  // A maze view's cell area enlarged over the view, as on an unscaled
-  // screen, only at the screen's pixels.
-  if (smooth_ && to.width() >= from.width() && to.height() >= from.height() &&
-      to.width() * to.height() <= double(1 << 24) && source.format() == QImage::Format_ARGB32_Premultiplied &&
-      (to.width() != from.width() || to.height() != from.height())) {
-    const int iw = int(to.width()), ih = int(to.height());
-    // Opaque pixels stretch to opaque ones; marked so, they are copied onto
-    // the screen rather than blended.
-    const QImage::Format format =
-        RegionOpaque(source, int(from.x()), int(from.y()), int(from.width()), int(from.height()))
-            ? QImage::Format_RGB32
-            : QImage::Format_ARGB32_Premultiplied;
-    StretchInto(screenStretched_, format, source, int(from.x()), int(from.y()), int(from.width()),
-                int(from.height()), iw, ih);
-    if (screenStretched_.devicePixelRatio() != r) screenStretched_.setDevicePixelRatio(r);
-    p.drawImage(target.topLeft(), screenStretched_);
-    return true;
-  }
-#endif
-  p.drawImage(target, source, from);
+  const int left = int(sx), top = int(sy), iw = int(sw), ih = int(sh);
+  // The source region as an image of its own, without copying it.
+  const qsizetype stride = source.bytesPerLine();
+  QImage region(const_cast<uchar*>(source.constBits()) + top * stride + left * 4, iw, ih, stride,
+                QImage::Format_ARGB32_Premultiplied);
+  region.setDevicePixelRatio(r);
+  p.drawImage(QPointF(x, y), region);
   return true;
 }
 

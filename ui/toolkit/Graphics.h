@@ -47,6 +47,11 @@ class Graphics {
                    double sy, double sw, double sh);
   // The whole of p at its own size.
   void DrawPicture(const std::shared_ptr<Picture>& p, double x, double y);
+  // The destination filled with `ground`, then DrawPicture over it: a tile
+  // laid on a plain ground. A picture laid many times at a few sizes (a
+  // maze's wall tile) is laid on its ground once per size, then copied.
+  void DrawPictureOn(Color ground, const std::shared_ptr<Picture>& p, double x, double y, double w, double h,
+                     double sx, double sy, double sw, double sh);
 
   // Device pixels per unit of the surface: 2 for a canvas painted on a
   // screen scaled by 2, 1 for pictures and printers.
@@ -73,22 +78,24 @@ class Graphics {
   // finishes the job, and a job that cannot be finished raises PrintError.
   void End();
 
-  // For pictures (ScreenScale): a surface `ratio` times as fine that every
-  // drawing call made here draws on as well, at its own pixels; nullptr
-  // stops that. Drawing through Painter() stops it too, since the painter's
-  // drawing would not reach that surface.
-  void SetScreenCopy_(std::shared_ptr<Graphics> copy, double ratio);
-  bool HasScreenCopy_() const { return screenCopy_ != nullptr; }
+  // Drawing in units of its own on a picture finer than them (a maze view's
+  // picture at a scaled screen's pixels): from now on the surface is width x
+  // height units, unit (x, y) lies at pixel (x * scaleX, y * scaleY), and
+  // every rectangle drawn lands with its edges on whole pixels, so that
+  // rectangles that meet still meet. The painter draws in pixels.
+  void SetUnits(int width, int height, double scaleX, double scaleY);
 
  private:
   const QImage& Scaled(const QImage& source, int w, int h);
   // A line of the given width from a to b in ForeColor.
   void Line(QPointF a, QPointF b, double width);
-  // Draws p's screen copy at the device's own pixels when this surface is
-  // finer than its units (a canvas on a scaled screen) and p has a copy at
-  // that ratio; False when it does not apply.
-  bool DrawScreenCopy(const std::shared_ptr<Picture>& p, double x, double y, double w, double h, double sx,
-                      double sy, double sw, double sh);
+  // A rectangle in units as the pixels it covers.
+  QRectF ToPixels(double x, double y, double w, double h) const;
+  // Copies p's source rectangle pixel for pixel when it is as large as the
+  // destination at the device's own pixels (a picture made at a scaled
+  // screen's pixels, shown on it); False when it is not.
+  bool DrawAtDevicePixels(const QImage& source, double x, double y, double w, double h, double sx, double sy,
+                          double sw, double sh);
   QPainter& Begin();
   // Ends the painter; False when the device could not finish.
   bool EndPainter();
@@ -111,40 +118,36 @@ class Graphics {
   // Painter() handed the painter out since it was last ended.
   bool painterLent_ = false;
 
-  // The last scaled picture: a maze paints one wall tile thousands of times
-  // at one size, so it is scaled once and then copied.
+  // The last scaled picture, kept while the same picture is drawn at the
+  // same size again.
   std::int64_t scaledKey_ = 0;
   QImage scaled_;
   bool scaledOpaque_ = false;
   bool scaledSmooth_ = true;
   const quint32* scaledBits_ = nullptr;
   qsizetype scaledStride_ = 0;
-  // The last enlarged picture region, kept for its memory, and the same at a
-  // scaled screen's pixels.
+  // The last enlarged picture region, kept for its memory.
   QImage stretched_;
-  QImage screenStretched_;
 
-  std::shared_ptr<Graphics> screenCopy_;
-  double screenRatio_ = 1;
-};
+  // Tiles laid on their ground, by picture, size and ground (DrawPictureOn).
+  struct Laid {
+    std::int64_t key = 0;
+    int w = 0, h = 0;
+    double sx = 0, sy = 0, sw = 0, sh = 0;
+    bool smooth = true;
+    Color ground = 0;
+    QImage image;
+    const quint32* bits = nullptr;
+    qsizetype stride = 0;
+  };
+  static constexpr int kLaidSizes = 4;
+  Laid laid_[kLaidSizes];
+  int nextLaid_ = 0;
 
-// While one lives, each picture of depth 32 that is made carries a copy of
-// itself at `ratio` times its pixels, which every drawing on the picture's
-// Graphics draws as well (Picture::ScreenCopy_). A canvas painting on a
-// scaled screen sets one up, so that the pictures its painting makes are
-// shown at the screen's own pixels, while the pictures themselves keep their
-// size and pixels. Ratios of 1 or less, or above 4, make no copies.
-class ScreenScale {
- public:
-  explicit ScreenScale(double ratio);
-  ~ScreenScale();
-  ScreenScale(const ScreenScale&) = delete;
-  ScreenScale& operator=(const ScreenScale&) = delete;
-  // The ratio of the innermost ScreenScale alive; 1 when there is none.
-  static double Current();
-
- private:
-  double previous_;
+  // Units to pixels (SetUnits).
+  double scaleX_ = 1;
+  double scaleY_ = 1;
+  bool inUnits_ = false;
 };
 
 }  // namespace tk

@@ -1,7 +1,6 @@
 #include "ui/toolkit/Picture.h"
 
 #include <QString>
-#include <cmath>
 
 #include "ui/toolkit/Graphics.h"
 
@@ -30,19 +29,6 @@ void RGBSurface::SetPixel(int x, int y, Color c) {
 Picture::Picture(int width, int height, int /*depth*/)
     : image_(width > 0 ? width : 0, height > 0 ? height : 0, kFormat) {
   image_.fill(0xFFFFFFFFu);
-  const double ratio = ScreenScale::Current();
-  // A copy beyond 2^25 pixels (128 MB) is not made; such a picture shows as
-  // it is, enlarged.
-  const double finePixels = double(image_.width()) * image_.height() * ratio * ratio;
-  if (ratio != 1 && !image_.isNull() && finePixels <= double(1 << 25)) {
-    QImage fine(int(std::lround(width * ratio)), int(std::lround(height * ratio)), kFormat);
-    if (fine.isNull()) return;
-    fine.fill(0xFFFFFFFFu);
-    screen_ = std::make_shared<Picture>(std::move(fine));
-    screenRatio_ = ratio;
-    graphics_ = std::make_unique<tk::Graphics>(&image_);
-    graphics_->SetScreenCopy_(screen_->Graphics(), ratio);
-  }
 }
 
 Picture::Picture(int width, int height) : image_(width > 0 ? width : 0, height > 0 ? height : 0, kFormat) {
@@ -73,15 +59,7 @@ const QImage& Picture::Image() {
 
 QImage& Picture::MutableImage() {
   FinishDrawing();
-  // What is written here directly would not reach the screen copy.
-  if (graphics_) graphics_->SetScreenCopy_(nullptr, 1);
-  screen_ = nullptr;
   return image_;
-}
-
-std::shared_ptr<Picture> Picture::ScreenCopy_(double ratio) {
-  if (!screen_ || ratio != screenRatio_ || !graphics_ || !graphics_->HasScreenCopy_()) return nullptr;
-  return screen_;
 }
 
 QImage Picture::DisplayImage() {

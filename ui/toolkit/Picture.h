@@ -59,12 +59,6 @@ class Picture : public std::enable_shared_from_this<Picture> {
   // white pixels are transparent.
   QImage DisplayImage();
 
-  // The same picture at `ratio` times its pixels, drawn by every call on
-  // the picture's Graphics, when the picture was made while a ScreenScale of
-  // that ratio lived (Graphics.h) and no other drawing has touched it since;
-  // nullptr otherwise.
-  std::shared_ptr<Picture> ScreenCopy_(double ratio);
-
   // Opens a picture of the application's resources by its resource name;
   // nullptr when there is none or it cannot be decoded.
   static std::shared_ptr<Picture> Open(const std::string& resourceName);
@@ -74,8 +68,6 @@ class Picture : public std::enable_shared_from_this<Picture> {
 
   QImage image_;
   int transparent_ = 0;
-  std::shared_ptr<Picture> screen_;
-  double screenRatio_ = 1;
   std::unique_ptr<tk::Graphics> graphics_;
 };
 
