@@ -71,7 +71,9 @@ std::string TempSuffix() {
 std::string TempBase(const std::string& name) {
   std::size_t n = std::min<std::size_t>(name.size(), 200);
   while (n > 0 && n < name.size() && (static_cast<unsigned char>(name[n]) & 0xC0) == 0x80) --n;
-  return "." + name.substr(0, n);
+  std::string base = ".";
+  base.append(name, 0, n);
+  return base;
 }
 
 // True for the names TempSuffix gives after base: base, then ".pid.count.hex".
