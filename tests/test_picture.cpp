@@ -140,6 +140,30 @@ TEST(Picture, ScaledDrawingFollowsChangesToTheSourcePicture) {
   EXPECT_EQ(Raw(target, 1, 1), 0xFFFFFFFFu);
 }
 
+// A picture laid on a ground is the ground filled, then the picture drawn,
+// however its laid copies are kept: at several sizes in turn, on a surface
+// in units finer than them, and after the picture changes.
+TEST(Picture, LayingAPictureOnAGroundIsFillingThenDrawing) {
+  for (const double scale : {1.0, 2.5}) {
+    SCOPED_TRACE(scale);
+    const auto tile = Quarters();
+    auto laid = std::make_shared<tk::Picture>(int(40 * scale), int(30 * scale), 32);
+    auto drawn = std::make_shared<tk::Picture>(int(40 * scale), int(30 * scale), 32);
+    for (const auto& p : {laid, drawn}) p->Graphics()->SetUnits(40, 30, scale, scale);
+    auto lay = [&](double x, double y, double w, double h) {
+      laid->Graphics()->DrawPictureOn(0x336699, tile, x, y, w, h, 0, 0, 4, 4);
+      auto g = drawn->Graphics();
+      g->SetForeColor(0x336699);
+      g->FillRect(x, y, w, h);
+      g->DrawPicture(tile, x, y, w, h, 0, 0, 4, 4);
+    };
+    for (int i = 0; i < 6; ++i) lay(i * 5, i % 2 * 5, 3 + i % 3, 5 - i % 2);
+    tile->RGBSurface().SetPixel(3, 0, 0x00FF00);
+    lay(0, 20, 5, 4);  // a size laid just before
+    EXPECT_TRUE(laid->Image() == drawn->Image());
+  }
+}
+
 TEST(Picture, DirectDrawingKeepsCopiesAndThePaintersRules) {
   const auto q = Quarters();
   // A copy taken of the pixels keeps them while the picture is drawn on.
